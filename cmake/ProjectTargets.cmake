@@ -1,0 +1,23 @@
+# Warnings are errors on the project's own code only.
+function(hemr_project_target target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/include)
+endfunction()
+
+# Sources of a folder tree, picked up when files are added so that adding a
+# class never means editing a list elsewhere.
+function(hemr_sources out dir)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS
+       ${dir}/*.cpp ${dir}/*.c)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# Folders one level below `dir` that hold a CMakeLists.txt.
+function(hemr_add_child_projects dir)
+  file(GLOB children RELATIVE ${dir} CONFIGURE_DEPENDS ${dir}/*/CMakeLists.txt)
+  list(SORT children)
+  foreach(child ${children})
+    get_filename_component(sub ${child} DIRECTORY)
+    add_subdirectory(${dir}/${sub})
+  endforeach()
+endfunction()
