@@ -1,0 +1,12 @@
+#include "platform/sysutils/FormatSettings.h"
+
+namespace rt {
+
+TFormatSettings& FormatSettings() {
+    static TFormatSettings settings;
+    return settings;
+}
+
+void ResetFormatSettings() { FormatSettings() = TFormatSettings{}; }
+
+}  // namespace rt
