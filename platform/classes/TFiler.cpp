@@ -1,0 +1,7 @@
+#include "platform/classes/TFiler.h"
+
+namespace rt {
+
+TFiler::~TFiler() = default;
+
+}  // namespace rt
