@@ -5,6 +5,8 @@
 #include "platform/sysutils/DateFormat.h"
 #include "platform/sysutils/DateTime.h"
 #include "platform/sysutils/FloatConv.h"
+#include "platform/sysutils/Format.h"
+#include "platform/sysutils/FormatArg.h"
 #include "platform/sysutils/FormatSettings.h"
 #include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
