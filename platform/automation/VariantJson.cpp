@@ -1,0 +1,184 @@
+#include "platform/automation/VariantJson.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "platform/automation/Dispatch.h"
+#include "platform/codepage/CodePages.h"
+#include "platform/core/Exceptions.h"
+#include "platform/sysutils/SysUtils.h"
+
+namespace rt {
+
+namespace {
+
+std::string HexOf(const std::string& bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+std::string BytesOfHex(const std::string& hex) {
+    if (hex.size() % 2 != 0)
+        throw EConvertError("Invalid hex text in variant JSON");
+    std::string out;
+    for (size_t i = 0; i < hex.size(); i += 2) {
+        int value = 0;
+        if (std::sscanf(hex.substr(i, 2).c_str(), "%2x", &value) != 1)
+            throw EConvertError("Invalid hex text in variant JSON");
+        out += static_cast<char>(value);
+    }
+    return out;
+}
+
+std::string DateText(TDateTime value) {
+    int y, m, d, h, n, s, z;
+    DecodeDateTime(value, y, m, d, h, n, s, z);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", y, m, d, h, n, s, z);
+    return buf;
+}
+
+TDateTime DateFromText(const std::string& text) {
+    int y = 0, m = 0, d = 0, h = 0, n = 0, s = 0, z = 0;
+    TDateTime result = 0;
+    if (std::sscanf(text.c_str(), "%d-%d-%dT%d:%d:%d.%d", &y, &m, &d, &h, &n, &s, &z) < 3 ||
+        !TryEncodeDateTime(y, m, d, h, n, s, z, result))
+        throw EConvertError("Invalid date '" + text + "' in variant JSON");
+    return result;
+}
+
+nlohmann::json DoubleToJson(double value) {
+    if (std::isnan(value))
+        return {{"double", "nan"}};
+    if (std::isinf(value))
+        return {{"double", value > 0 ? "inf" : "-inf"}};
+    return value;
+}
+
+nlohmann::json ArrayToJson(const Variant& value) {
+    if (value.DimCount() == 1) {
+        nlohmann::json items = nlohmann::json::array();
+        for (int i = value.LowBound(1); i <= value.HighBound(1); ++i)
+            items.push_back(VariantToJson(value[i]));
+        return {{"low", value.LowBound(1)}, {"items", items}};
+    }
+    nlohmann::json rows = nlohmann::json::array();
+    for (int i = value.LowBound(1); i <= value.HighBound(1); ++i) {
+        nlohmann::json row = nlohmann::json::array();
+        for (int j = value.LowBound(2); j <= value.HighBound(2); ++j)
+            row.push_back(VariantToJson(value.At(i, j)));
+        rows.push_back(row);
+    }
+    nlohmann::json out = {{"low", {value.LowBound(1), value.LowBound(2)}}, {"rows", rows}};
+    if (rows.empty())
+        out["count2"] = value.ElementCount(2);
+    return out;
+}
+
+Variant ArrayFromJson(const nlohmann::json& json) {
+    const nlohmann::json& low = json.at("low");
+    if (low.is_number_integer()) {
+        const nlohmann::json& items = json.at("items");
+        int lo = low.get<int>();
+        Variant result = Variant::CreateArray({{lo, lo + static_cast<int>(items.size()) - 1}});
+        for (size_t i = 0; i < items.size(); ++i)
+            result[lo + static_cast<int>(i)] = VariantFromJson(items[i]);
+        return result;
+    }
+    const nlohmann::json& rows = json.at("rows");
+    int lo1 = low.at(0).get<int>();
+    int lo2 = low.at(1).get<int>();
+    // An array without rows still has a second dimension; its size travels apart.
+    int count2 = json.contains("count2") ? json["count2"].get<int>()
+                                         : (rows.empty() ? 0 : static_cast<int>(rows[0].size()));
+    Variant result = Variant::CreateArray({{lo1, lo1 + static_cast<int>(rows.size()) - 1}, {lo2, lo2 + count2 - 1}});
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (static_cast<int>(rows[i].size()) != count2)
+            throw EConvertError("Ragged two-dimensional array in variant JSON");
+        for (int j = 0; j < count2; ++j)
+            result.At(lo1 + static_cast<int>(i), lo2 + j) = VariantFromJson(rows[i][static_cast<size_t>(j)]);
+    }
+    return result;
+}
+
+Variant ObjectFromJson(const nlohmann::json& json) {
+    if (json.contains("empty"))
+        return Variant();
+    if (json.contains("bytes")) {
+        int codePage = json.at("codepage").get<int>();
+        if (json.contains("hex"))
+            return Variant::Bytes(BytesOfHex(json["hex"].get<std::string>()), codePage);
+        return Variant::Bytes(WideToCodePage(json["bytes"].get<std::string>(), codePage), codePage);
+    }
+    if (json.contains("date"))
+        return Variant::FromDate(DateFromText(json["date"].get<std::string>()));
+    if (json.contains("double")) {
+        std::string kind = json["double"].get<std::string>();
+        if (kind == "nan")
+            return Variant(std::nan(""));
+        if (kind == "inf")
+            return Variant(HUGE_VAL);
+        if (kind == "-inf")
+            return Variant(-HUGE_VAL);
+    }
+    if (json.contains("low"))
+        return ArrayFromJson(json);
+    throw EConvertError("Unknown variant form in JSON: " + json.dump());
+}
+
+}  // namespace
+
+nlohmann::json VariantToJson(const Variant& value) {
+    switch (value.VarType()) {
+        case varEmpty: return {{"empty", true}};
+        case varNull: return nullptr;
+        case varBoolean: return value.ToBool();
+        case varInteger: return value.ToInt();
+        case varInt64: return value.ToInt64();
+        case varDouble: return DoubleToJson(value.ToDouble());
+        case varDate: return {{"date", DateText(value.ToDate())}};
+        case varOleStr: return value.ToString();
+        case varString: {
+            std::string text = CodePageToWide(value.ByteData(), value.CodePage());
+            nlohmann::json out = {{"bytes", text}, {"codepage", value.CodePage()}};
+            if (WideToCodePage(text, value.CodePage()) != value.ByteData())
+                out["hex"] = HexOf(value.ByteData());
+            return out;
+        }
+        case varDispatch: {
+            DispatchPtr object = value.ToDispatch();
+            return {{"dispatch", object ? object->DispatchName() : std::string()}};
+        }
+        default: return ArrayToJson(value);
+    }
+}
+
+Variant VariantFromJson(const nlohmann::json& json) {
+    try {
+        switch (json.type()) {
+            case nlohmann::json::value_t::null: return Variant::Null();
+            case nlohmann::json::value_t::boolean: return Variant(json.get<bool>());
+            case nlohmann::json::value_t::number_integer:
+            case nlohmann::json::value_t::number_unsigned: {
+                int64_t v = json.get<int64_t>();
+                if (v >= INT32_MIN && v <= INT32_MAX)
+                    return Variant(static_cast<int32_t>(v));
+                return Variant(v);
+            }
+            case nlohmann::json::value_t::number_float: return Variant(json.get<double>());
+            case nlohmann::json::value_t::string: return Variant(json.get<std::string>());
+            case nlohmann::json::value_t::object: return ObjectFromJson(json);
+            default: break;
+        }
+    } catch (const nlohmann::json::exception& e) {
+        throw EConvertError(std::string("Malformed variant JSON: ") + e.what());
+    }
+    throw EConvertError("Unknown variant form in JSON: " + json.dump());
+}
+
+}  // namespace rt
