@@ -1,0 +1,24 @@
+#pragma once
+// The date and time separators that "/" and ":" in a mask stand for.
+
+#include <string>
+
+namespace rt {
+
+struct TMaskSeparators {
+    char32_t DateSeparator = U'/';
+    char32_t TimeSeparator = U':';
+
+    // Takes the first character of each text; an empty text keeps the default,
+    // because a mask position cannot show "no character".
+    static TMaskSeparators FromText(const std::string& dateSeparator, const std::string& timeSeparator);
+
+    bool operator==(const TMaskSeparators&) const = default;
+};
+
+// The separators masks use when none are given. The user-interface thread sets
+// them from the user's settings; they start as "/" and ":".
+const TMaskSeparators& DefaultMaskSeparators();
+void SetDefaultMaskSeparators(const TMaskSeparators& separators);
+
+}  // namespace rt
