@@ -74,7 +74,7 @@ TEST_F(DateFormatTest, StandardTextsOmitMidnight) {
 }
 
 TEST_F(DateFormatTest, SelfReferencingSettingsDoNotRecurseForever) {
-    FormatSettings().ShortDateFormat = "c";
+    FormatSettings().ShortDateFormat.assign(1, 'c');
     EXPECT_NO_THROW(FormatDateTime("c", moment_));
 }
 
