@@ -1,15 +1,11 @@
 #include "platform/mask/TMaskSeparators.h"
 
 #include "platform/mask/MaskChars.h"
+#include "platform/sysutils/FormatSettings.h"
 
 namespace rt {
 
 namespace {
-
-TMaskSeparators& DefaultSeparatorsStore() {
-    static TMaskSeparators separators;
-    return separators;
-}
 
 char32_t FirstCharOr(const std::string& text, char32_t fallback) {
     std::u32string chars = maskchars::DecodeUtf8(text);
@@ -25,8 +21,14 @@ TMaskSeparators TMaskSeparators::FromText(const std::string& dateSeparator, cons
     return result;
 }
 
-const TMaskSeparators& DefaultMaskSeparators() { return DefaultSeparatorsStore(); }
-
-void SetDefaultMaskSeparators(const TMaskSeparators& separators) { DefaultSeparatorsStore() = separators; }
+TMaskSeparators DefaultMaskSeparators() {
+    const TFormatSettings& settings = FormatSettings();
+    std::string date(1, settings.DateSeparator);
+    std::string time(1, settings.TimeSeparator);
+    // A zero separator means none is set; the mask then keeps "/" or ":".
+    if (settings.DateSeparator == '\0') date.clear();
+    if (settings.TimeSeparator == '\0') time.clear();
+    return TMaskSeparators::FromText(date, time);
+}
 
 }  // namespace rt

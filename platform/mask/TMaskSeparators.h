@@ -16,9 +16,8 @@ struct TMaskSeparators {
     bool operator==(const TMaskSeparators&) const = default;
 };
 
-// The separators masks use when none are given. The user-interface thread sets
-// them from the user's settings; they start as "/" and ":".
-const TMaskSeparators& DefaultMaskSeparators();
-void SetDefaultMaskSeparators(const TMaskSeparators& separators);
+// The separators masks use when none are given: those of the runtime's format
+// settings, read at the time the mask is parsed.
+TMaskSeparators DefaultMaskSeparators();
 
 }  // namespace rt

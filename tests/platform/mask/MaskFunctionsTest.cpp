@@ -1,5 +1,7 @@
 #include "platform/mask/MaskFunctions.h"
 
+#include "platform/sysutils/FormatSettings.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -108,11 +110,12 @@ TEST(MaskSeparatorsTest, IntlLiteralsFollowTheSeparators) {
     EXPECT_EQ(MaskIntlLiteralToChar(U'x', dots), U'x');
     EXPECT_EQ(TMaskSeparators::FromText("", ""), TMaskSeparators{}) << "empty texts keep / and :";
 
-    TMaskSeparators saved = DefaultMaskSeparators();
-    SetDefaultMaskSeparators(TMaskSeparators::FromText("年", ":"));
-    EXPECT_EQ(MaskGetBlankText("9999/99;1;_"), "____年__") << "masks without separators use the defaults";
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().DateSeparator = '-';
+    FormatSettings().TimeSeparator = '.';
+    EXPECT_EQ(MaskGetBlankText("9999/99 99:99;1;_"), "____-__ __.__") << "masks follow the runtime's settings";
     EXPECT_EQ(MaskGetBlankText("9999\\/99;1;_"), "____/__") << "an escaped / is a plain literal";
-    SetDefaultMaskSeparators(saved);
+    FormatSettings() = saved;
     EXPECT_EQ(MaskGetBlankText("99:99;1;_"), "__:__");
 }
 
