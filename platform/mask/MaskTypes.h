@@ -50,6 +50,7 @@ struct TMaskPosition {
     bool IsSlot() const { return Type == TMaskCharType::mcMask || Type == TMaskCharType::mcMaskOpt; }
     bool IsRequired() const { return Type == TMaskCharType::mcMask; }
     bool IsLiteral() const { return !IsSlot(); }
+    bool operator==(const TMaskPosition&) const = default;
 };
 
 }  // namespace rt

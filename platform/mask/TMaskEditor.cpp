@@ -28,6 +28,9 @@ TMaskEditor::TMaskEditor(const std::string& editMask, const TMaskSeparators& sep
 
 void TMaskEditor::SetEditMask(const std::string& editMask, const TMaskSeparators& separators) {
     TEditMask newMask(editMask, separators);
+    // Setting the mask in use again (a date field gets its mask on every
+    // entry) must not disturb what is being typed.
+    if (newMask.MaskText() == mask_.MaskText() && newMask.Positions() == mask_.Positions()) return;
     std::u32string newText;
     if (!mask_.IsMasked()) {
         // A plain edit's text is its Text, literals included.

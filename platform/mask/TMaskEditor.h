@@ -26,7 +26,7 @@ public:
     const TEditMask& Mask() const { return mask_; }
     bool IsMasked() const { return mask_.IsMasked(); }
     // Changing the mask keeps the characters entered so far and puts them into
-    // the new mask's slots.
+    // the new mask's slots; setting the same mask again changes nothing.
     void SetEditMask(const std::string& editMask, const TMaskSeparators& separators = DefaultMaskSeparators());
 
     // What the edit shows: literals and blank characters included.

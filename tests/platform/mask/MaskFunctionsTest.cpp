@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace rt {
@@ -17,6 +18,8 @@ struct DateMaskCase {
     const char* shortValue;    // pieces shorter than their slots
     const char* shortFormatted;
 };
+
+void PrintTo(const DateMaskCase& c, std::ostream* os) { *os << '"' << c.mask << '"'; }
 
 class DateMaskTest : public ::testing::TestWithParam<DateMaskCase> {};
 

@@ -210,6 +210,13 @@ TEST(MaskTextTest, ChangingTheMaskKeepsTheEntry) {
     editor.SetEditMask("");
     EXPECT_EQ(editor.Text(), "20050307");
 
+    TMaskEditor typing(kDateMask);
+    typing.TypeText("2005/3");
+    typing.SetEditMask(kDateMask);
+    EXPECT_EQ(typing.EditText(), "2005/3_/__") << "the same mask again keeps the entry as it is";
+    EXPECT_EQ(typing.SelStart(), 6);
+    EXPECT_TRUE(typing.Modified());
+
     TMaskEditor plain;
     plain.SetText("2005/3/7");
     plain.SetEditMask(kDateMask);
