@@ -5,6 +5,7 @@
 #include "platform/sysutils/DateFormat.h"
 #include "platform/sysutils/DateTime.h"
 #include "platform/sysutils/FloatConv.h"
+#include "platform/sysutils/FloatPicture.h"
 #include "platform/sysutils/Format.h"
 #include "platform/sysutils/FormatArg.h"
 #include "platform/sysutils/FormatSettings.h"
