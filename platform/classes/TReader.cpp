@@ -1,0 +1,7 @@
+#include "platform/classes/TReader.h"
+
+namespace rt {
+
+TReader::~TReader() = default;
+
+}  // namespace rt

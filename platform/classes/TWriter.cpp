@@ -1,0 +1,7 @@
+#include "platform/classes/TWriter.h"
+
+namespace rt {
+
+TWriter::~TWriter() = default;
+
+}  // namespace rt
