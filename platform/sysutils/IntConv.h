@@ -2,6 +2,7 @@
 // Integers to text and back. Reading follows the original runtime's Val:
 // leading blanks, a sign, "$" or "0x" for hexadecimal, nothing after the digits.
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,14 @@ std::string IntToStr(int64_t value);
 // show their two's complement at the width of the argument type.
 std::string IntToHex(int32_t value, int digits);
 std::string IntToHex(int64_t value, int digits);
+
+// Other integer types (size_t, unsigned, long long) without ambiguity; the
+// value keeps its full range.
+template <std::integral T>
+    requires(!std::same_as<T, bool> && !std::same_as<T, int32_t> && !std::same_as<T, int64_t>)
+std::string IntToStr(T value) {
+    return std::to_string(value);
+}
 
 bool TryStrToInt(const std::string& text, int32_t& value);
 bool TryStrToInt64(const std::string& text, int64_t& value);

@@ -10,6 +10,8 @@ namespace {
 TEST(IntConvTest, IntToStrAndIntToHex) {
     EXPECT_EQ(IntToStr(int32_t{-2147483647 - 1}), "-2147483648");
     EXPECT_EQ(IntToStr(int64_t{9000000000}), "9000000000");
+    EXPECT_EQ(IntToStr(size_t{18446744073709551615ull}), "18446744073709551615") << "full unsigned range";
+    EXPECT_EQ(IntToStr(static_cast<short>(-3)), "-3");
     EXPECT_EQ(IntToHex(int32_t{255}, 4), "00FF");
     EXPECT_EQ(IntToHex(int32_t{-1}, 2), "FFFFFFFF") << "32-bit two's complement";
     EXPECT_EQ(IntToHex(int64_t{-1}, 0), "FFFFFFFFFFFFFFFF");
