@@ -1,0 +1,98 @@
+#include "platform/streaming/TFormWriter.h"
+
+#include "platform/classes/TCollection.h"
+#include "platform/classes/TEnumInfo.h"
+#include "platform/classes/TypInfo.h"
+#include "platform/streaming/TFormPrinter.h"
+#include "platform/streaming/TValueWriter.h"
+
+namespace rt {
+
+TResourceNode TFormWriter::WriteNode(TComponent* root) { return TFormWriter(root).ComponentNode(root); }
+
+std::string TFormWriter::WriteText(TComponent* root) { return TFormPrinter::Print(WriteNode(root)); }
+
+TResourceNode TFormWriter::ComponentNode(TComponent* component) {
+    TResourceNode node;
+    node.kind = TResourceNode::Kind::Object;
+    node.name = component->Name();
+    node.className = component->ClassName();
+    WriteProperties(component, "", node.properties);
+    component->GetChildren([&](TComponent* child) { node.children.push_back(ComponentNode(child)); }, root_);
+    return node;
+}
+
+void TFormWriter::WriteProperties(TObject* instance, const std::string& prefix, std::vector<TResourceProperty>& out) {
+    for (const TPropInfo* info : instance->ClassType()->Properties()) {
+        if (!IsStoredProp(instance, *info)) continue;
+        if (info->Kind == tkClass && !info->IsComponentReference()) {
+            TObject* sub = info->GetObject(instance);
+            if (sub == nullptr) continue;
+            if (auto* collection = dynamic_cast<TCollection*>(sub)) {
+                if (collection->Count() > 0) out.push_back({prefix + info->Name, CollectionValue(collection), 0});
+            } else {
+                WriteProperties(sub, prefix + info->Name + ".", out);
+            }
+            continue;
+        }
+        TResourceValue value;
+        if (PropertyValue(instance, *info, value)) out.push_back({prefix + info->Name, std::move(value), 0});
+    }
+    if (auto* persistent = dynamic_cast<TPersistent*>(instance)) {
+        TValueWriter entries(prefix, out, root_);
+        persistent->DefineProperties(entries);
+    }
+}
+
+bool TFormWriter::PropertyValue(TObject* instance, const TPropInfo& info, TResourceValue& value) {
+    if (IsDefaultValue(instance, info)) return false;
+    switch (info.Kind) {
+        case tkString: value = TResourceValue::String(info.GetStr(instance)); return true;
+        case tkInteger: value = TResourceValue::Integer(info.GetOrd(instance)); return true;
+        case tkChar: value = TResourceValue::String(std::string(1, static_cast<char>(info.GetOrd(instance)))); return true;
+        case tkEnumeration: value = TResourceValue::Ident(info.EnumType->NameOf(info.GetOrd(instance))); return true;
+        case tkSet: {
+            const auto bits = static_cast<uint64_t>(info.GetOrd(instance));
+            std::vector<std::string> names;
+            for (int i = 0; i < info.EnumType->Count() && i < 64; ++i) {
+                if ((bits & (uint64_t{1} << i)) != 0) names.push_back(info.EnumType->NameOf(i));
+            }
+            value = TResourceValue::Set(std::move(names));
+            return true;
+        }
+        case tkFloat: value = TResourceValue::Float(info.GetFloat(instance)); return true;
+        case tkClass: {
+            const auto* target = dynamic_cast<const TComponent*>(info.GetObject(instance));
+            if (target == nullptr) return false;
+            value = TResourceValue::Ident(ReferenceName(target));
+            return true;
+        }
+        case tkMethod: {
+            const TMethod m = info.GetMethod(instance);
+            // A handler without a published name cannot be bound again on reading.
+            const std::string name = m.Data != nullptr ? m.Data->MethodName(m.Code) : std::string();
+            if (name.empty()) return false;
+            value = TResourceValue::Ident(name);
+            return true;
+        }
+        case tkUnknown: break;
+    }
+    return false;
+}
+
+TResourceValue TFormWriter::CollectionValue(TCollection* collection) {
+    TResourceValue value;
+    value.kind = TResourceValue::Kind::Collection;
+    for (int i = 0; i < collection->Count(); ++i) {
+        value.collection.emplace_back();
+        WriteProperties(collection->Items(i), "", value.collection.back());
+    }
+    return value;
+}
+
+std::string TFormWriter::ReferenceName(const TComponent* component) const {
+    if (component == root_ || component->Owner() == root_ || component->Owner() == nullptr) return component->Name();
+    return component->Owner()->Name() + "." + component->Name();
+}
+
+}  // namespace rt
