@@ -1,0 +1,48 @@
+#include "outside/appserver/HttpServer.h"
+
+#include <httplib.h>
+
+#include "outside/appserver/ObjectBroker.h"
+#include "platform/core/Exceptions.h"
+#include "platform/remote/RemoteProtocol.h"
+
+namespace appserver {
+
+struct HttpServer::Impl {
+    ObjectBroker& broker;
+    httplib::Server server;
+    explicit Impl(ObjectBroker& b) : broker(b) {}
+};
+
+HttpServer::HttpServer(ObjectBroker& broker) : impl_(std::make_unique<Impl>(broker)) {
+    impl_->server.set_payload_max_length(64u << 20);
+    auto route = [this](const httplib::Request& req, httplib::Response& res) {
+        ObjectBroker::Reply reply = impl_->broker.Handle(req.path, req.body);
+        res.status = reply.status;
+        res.set_content(reply.body.dump(), "application/json");
+    };
+    for (const char* path : {"/connect", "/invoke", "/disconnect"})
+        impl_->server.Post(path, route);
+    impl_->server.set_error_handler([](const httplib::Request& req, httplib::Response& res) {
+        if (!res.body.empty())
+            return;
+        std::string why = res.status == 404 ? "Unknown address " + req.path : "Request refused";
+        res.set_content(rt::RemoteErrorJson("EBadRequest", why, static_cast<int32_t>(0x80070057)).dump(),
+                        "application/json");
+    });
+}
+
+HttpServer::~HttpServer() = default;
+
+int HttpServer::Bind(const std::string& host, int port) {
+    int bound = port == 0 ? impl_->server.bind_to_any_port(host) : (impl_->server.bind_to_port(host, port) ? port : -1);
+    if (bound <= 0)
+        throw rt::EOSError("Cannot listen on " + host + ":" + std::to_string(port), static_cast<uint32_t>(errno));
+    return bound;
+}
+
+bool HttpServer::Run() { return impl_->server.listen_after_bind(); }
+
+void HttpServer::Stop() { impl_->server.stop(); }
+
+}  // namespace appserver

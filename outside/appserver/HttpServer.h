@@ -1,0 +1,30 @@
+#pragma once
+// The application server's HTTP front: the broker's three addresses as POST
+// routes on one address and port.
+
+#include <memory>
+#include <string>
+
+namespace appserver {
+
+class ObjectBroker;
+
+class HttpServer {
+public:
+    explicit HttpServer(ObjectBroker& broker);
+    ~HttpServer();
+
+    // Binds `host`:`port` (0 = a free port); answers the bound port, raises
+    // rt::EOSError when the address cannot be bound.
+    int Bind(const std::string& host, int port);
+    // Serves until Stop; returns false when serving failed.
+    bool Run();
+    // Safe from any thread, also before Run.
+    void Stop();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace appserver

@@ -1,0 +1,38 @@
+#pragma once
+// Accepted jobs. The whole condition array is kept in its lossless JSON form
+// (byte strings keep their bytes and code page), so a job reads back exactly
+// as it was sent. A job identifier is the submission date "YYYYMMDD" and a
+// six-digit number counting the jobs of that day ("20240115000003"), so its
+// first eight characters are the date the report runs under.
+
+#include <string>
+#include <vector>
+
+#include "outside/appserver/ServerStore.h"
+#include "platform/core/Variant.h"
+
+namespace appserver {
+
+struct JobRecord {
+    std::string id, program, creator, company, computer, submitted, status, lastError, statusTime;
+    rt::Variant conditions;
+};
+
+class JobStore {
+public:
+    explicit JobStore(StorePtr store) : store_(std::move(store)) {}
+
+    // Stores a checked condition array; answers the new job identifier.
+    std::string Add(const rt::Variant& conditions, const std::string& computer);
+    // Records the outcome of a run: DONE for an empty error text, else FAILED.
+    // Raises rt::EOleError for an unknown job.
+    void UpdateStatus(const std::string& id, const std::string& error, rt::TDateTime moment);
+    std::vector<JobRecord> List();
+
+private:
+    std::string NextId(const std::string& day);
+
+    StorePtr store_;
+};
+
+}  // namespace appserver

@@ -1,0 +1,151 @@
+#include "outside/appserver/ReportCounter.h"
+
+#include "outside/appserver/ConditionArrayCheck.h"
+#include "outside/appserver/ServerValues.h"
+#include "platform/automation/VariantJson.h"
+#include "platform/core/Exceptions.h"
+#include "platform/sysutils/Clock.h"
+#include "platform/sysutils/StrUtils.h"
+
+namespace appserver {
+
+namespace {
+
+// The array survives storage unchanged (no objects, nothing the JSON form drops).
+bool StoresLosslessly(const rt::Variant& conditions) {
+    try {
+        return rt::VariantFromJson(rt::VariantToJson(conditions)).SameAs(conditions);
+    } catch (const rt::Exception&) {
+        return false;
+    }
+}
+
+rt::TDateTime MomentOf(const rt::Variant& value) {
+    try {
+        if (value.IsDate() || value.IsNumeric())
+            return value.ToDate();
+    } catch (const rt::Exception&) {
+    }
+    return rt::Now();
+}
+
+}  // namespace
+
+ReportCounter::ReportCounter(StorePtr store) : store_(store), schemes_(store), jobs_(store) {
+    DefineSchemeCalls();
+    DefineJobCalls();
+    DefineMethod("GetPower", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return GetPower(a[0]);
+    });
+    DefineProperty("SQLType", [](rt::DispatchArgs&) { return rt::Variant(kSqlType); });
+    DefineProperty("ErrorDescript", [this](rt::DispatchArgs&) { return rt::Variant(errorDescript_); });
+}
+
+void ReportCounter::DefineSchemeCalls() {
+    DefineMethod("LoadTable", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return LoadTable(a[0]);
+    });
+    DefineMethod("AS_GetRecords", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return GetRecords(ArgText(a[0]));
+    });
+    DefineMethod("InsertConTable", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return rt::Variant(schemes_.Insert(a[0]));
+    });
+    DefineMethod("DeleteConTable", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return rt::Variant(schemes_.Delete(a[0]));
+    });
+    DefineMethod("ChangeConName", [this](rt::DispatchArgs& a) {
+        a.Require(2, 2);
+        return rt::Variant(schemes_.Rename(a[0], a[1]));
+    });
+}
+
+void ReportCounter::DefineJobCalls() {
+    DefineMethod("Request", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return Submit(a[0], "");
+    });
+    DefineMethod("Request1", [this](rt::DispatchArgs& a) {
+        a.Require(1, 2);
+        return Submit(a[0], ArgText(a[1]));
+    });
+    DefineMethod("UpdateStatus1", [this](rt::DispatchArgs& a) {
+        a.Require(2, 3);
+        jobs_.UpdateStatus(ArgText(a[0]), ArgText(a[1]), MomentOf(a[2]));
+        return rt::Variant();
+    });
+    DefineMethod("Jobs", [this](rt::DispatchArgs& a) {
+        a.Require(0, 0);
+        return Jobs();
+    });
+}
+
+rt::Variant ReportCounter::LoadTable(const rt::Variant& key) {
+    std::vector<std::string> parts = ArrayTexts(key, "The LoadTable key");
+    if (parts.size() < 2)
+        throw rt::EOleError("LoadTable needs [user, program]");
+    records_ = schemes_.Load(rt::Trim(parts[0]), rt::Trim(parts[1]));
+    return rt::Variant();
+}
+
+rt::Variant ReportCounter::GetRecords(const std::string& provider) const {
+    if (!rt::SameText(provider, kProviderName))
+        throw rt::EOleError("Unknown provider \"" + provider + "\"");
+    return rt::Variant::ArrayOf({RowVariant(SchemeStore::FieldNames()), RowsVariant(records_)});
+}
+
+rt::Variant ReportCounter::GetPower(const rt::Variant& request) {
+    std::vector<std::string> parts = ArrayTexts(request, "The GetPower request");
+    if (parts.size() < 3)
+        throw rt::EOleError("GetPower needs [dbName, user, program, \"\"]");
+    const std::string& db = parts[0];
+    const std::string& user = parts[1];
+    const std::string program = rt::UpperCase(parts[2]);
+    std::string name, department, rights = "NNNNNNNN";
+    SqliteStatement q = store_->Db().Prepare("SELECT MA002, MA005, MA006 FROM NVRMA WHERE MA001 = ?");
+    q.Bind(1, user);
+    if (q.Step()) {
+        name = q.Text(0);
+        department = q.Text(1);
+        rights = q.Text(2);
+    }
+    SqliteStatement site = store_->Db().Prepare("SELECT MA002 FROM CMSMA WHERE MA001 = '02'");
+    std::string web = site.Step() ? site.Text(0) : "";
+    return rt::Variant::ArrayOf({user, db + "," + user + "," + program + "," + rights, name, web, program,
+                                 rt::Variant::ArrayOf({"3", user, department, rights})});
+}
+
+rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::string& computer) {
+    std::string why = CheckConditionArray(conditions);
+    if (why.empty() && !StoresLosslessly(conditions.Deref()))
+        why = "条件数组含有无法保存的值";
+    if (!why.empty()) {
+        errorDescript_ = why;
+        return rt::Variant("ERROR");
+    }
+    try {
+        std::string id = jobs_.Add(conditions, computer);
+        errorDescript_.clear();
+        return rt::Variant(id);
+    } catch (const rt::Exception& e) {
+        errorDescript_ = e.Message();
+        return rt::Variant("ERROR");
+    }
+}
+
+rt::Variant ReportCounter::Jobs() {
+    std::vector<JobRecord> jobs = jobs_.List();
+    rt::Variant result = rt::Variant::CreateArray({{0, static_cast<int>(jobs.size()) - 1}});
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        const JobRecord& j = jobs[i];
+        result[static_cast<int>(i)] = rt::Variant::ArrayOf({j.id, j.program, j.creator, j.status, j.conditions});
+    }
+    return result;
+}
+
+}  // namespace appserver

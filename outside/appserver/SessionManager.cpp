@@ -1,0 +1,131 @@
+#include "outside/appserver/SessionManager.h"
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <ctime>
+
+#include "outside/appserver/CounterService.h"
+#include "outside/appserver/F2WindowService.h"
+#include "outside/appserver/ServerHome.h"
+#include "outside/appserver/ServerValues.h"
+#include "outside/appserver/ValidatorService.h"
+#include "platform/core/Exceptions.h"
+#include "platform/sysutils/Clock.h"
+#include "platform/sysutils/DateFormat.h"
+#include "platform/sysutils/IntConv.h"
+#include "platform/sysutils/StrUtils.h"
+
+namespace appserver {
+
+namespace {
+
+std::string PaddedNumber(std::string number) {
+    number = rt::Trim(number);
+    bool digits = !number.empty() && number.size() < 6;
+    for (char c : number)
+        digits = digits && std::isdigit(static_cast<unsigned char>(c));
+    return digits ? std::string(6 - number.size(), '0') + number : number;
+}
+
+std::string XmlEscaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string Stamp(time_t moment) {
+    struct tm parts {};
+    localtime_r(&moment, &parts);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", &parts);
+    return text;
+}
+
+std::string FileElement(const std::string& folder, const std::string& name) {
+    std::string element = "<File><Name>" + XmlEscaped(name) + "</Name>";
+    std::string path = folder + name;
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return element + "<Size>-1</Size></File>";
+    return element + "<Size>" + std::to_string(static_cast<long long>(info.st_size)) + "</Size><Modify>" +
+           Stamp(info.st_mtime) + "</Modify><Path>" + XmlEscaped(path) + "</Path></File>";
+}
+
+}  // namespace
+
+SessionManager::SessionManager(StorePtr store)
+    : store_(std::move(store)),
+      counter_(std::make_shared<CounterService>(store_)),
+      validator_(std::make_shared<ValidatorService>(store_)),
+      f2Window_(std::make_shared<F2WindowService>()) {
+    DefineProperty("ProductID", [this](rt::DispatchArgs&) { return rt::Variant(ProductID()); });
+    DefineProperty("Com_Counter", [this](rt::DispatchArgs&) { return rt::Variant(counter_); });
+    DefineProperty("Com_Validator", [this](rt::DispatchArgs&) { return rt::Variant(validator_); });
+    DefineProperty("Com_F2Window", [this](rt::DispatchArgs&) { return rt::Variant(f2Window_); });
+    DefineMethod("GetMessage", [this](rt::DispatchArgs& a) {
+        a.Require(2, 2);
+        return rt::Variant(GetMessage(ArgText(a[0]), ArgText(a[1])));
+    });
+    DefineMethod("CallHelp", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        CallHelp(a[0]);
+        return rt::Variant();
+    });
+    DefineMethod("GetFileList", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        const rt::Variant& names = a[0];
+        return rt::Variant(GetFileList(names.IsArray() ? ArrayTexts(names, "The file list")
+                                                       : std::vector<std::string>{ArgText(names)}));
+    });
+}
+
+int SessionManager::ProductID() {
+    SqliteStatement q = store_->Db().Prepare("SELECT MA003 FROM NVRINTMA WHERE MA001 = 'ProductID'");
+    if (!q.Step())
+        return 3;
+    return rt::StrToIntDef(q.Text(0), 3);
+}
+
+std::string SessionManager::GetMessage(const std::string& type, const std::string& number) {
+    std::string t = rt::UpperCase(rt::Trim(type));
+    std::string n = PaddedNumber(number);
+    SqliteStatement q = store_->Db().Prepare("SELECT MSGTEXT FROM MESSAGES WHERE MSGTYPE = ? AND MSGNO = ?");
+    q.Bind(1, t).Bind(2, n);
+    if (q.Step())
+        return q.Text(0);
+    return "未定义的讯息 [" + t + ";" + n + "]";
+}
+
+void SessionManager::CallHelp(const rt::Variant& topic) {
+    std::vector<std::string> parts = ArrayTexts(topic, "The help topic");
+    if (parts.size() < 2)
+        throw rt::EOleError("CallHelp needs [system, topic]");
+    store_->Db()
+        .Prepare("INSERT INTO HELPLOG (SYSTEM, TOPIC, CALLED_AT) VALUES (?, ?, ?)")
+        .Bind(1, parts[0])
+        .Bind(2, parts[1])
+        .Bind(3, rt::FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", rt::Now()))
+        .Run();
+}
+
+std::string SessionManager::GetFileList(const std::vector<std::string>& names) const {
+    std::string folder = LibraryFolderIn(store_->Home());
+    std::string list = "<FileList>";
+    for (const std::string& name : names) {
+        if (name.empty() || name.find_first_of("/\\") != std::string::npos || name == "." || name == "..")
+            throw rt::EOleError("GetFileList takes plain file names, not \"" + name + "\"");
+        list += FileElement(folder, name);
+    }
+    return list + "</FileList>";
+}
+
+}  // namespace appserver

@@ -1,0 +1,45 @@
+#pragma once
+// The shell's server session ("OstrelWorkCenter.Manager").
+//
+//   ProductID                  property, integer (integration setting "ProductID")
+//   Com_Counter, Com_Validator, Com_F2Window   the service objects, one of each
+//                              per session, sharing the session's database
+//   GetMessage(type, number)   catalogue text; a number of fewer than six
+//                              digits is padded with zeros ("1" = "000001");
+//                              an unknown message answers
+//                              "未定义的讯息 [type;number]"
+//   CallHelp([system, topic])  records the topic in HELPLOG; answers nothing
+//   GetFileList([name, ...])   describes the named server libraries of the
+//                              folder S_PKG under the server folder, one element
+//                              per name, in the order asked:
+//       <FileList><File><Name>N</Name><Size>BYTES</Size>
+//       <Modify>YYYYMMDDhhnnss</Modify><Path>FULL PATH</Path></File>...</FileList>
+//                              a missing file has Size -1 and no Modify or Path;
+//                              a name with a folder part is refused
+
+#include <memory>
+
+#include "outside/appserver/ServerStore.h"
+#include "platform/automation/Dispatch.h"
+
+namespace appserver {
+
+class SessionManager : public rt::TAutoObject {
+public:
+    explicit SessionManager(StorePtr store);
+    std::string DispatchName() const override { return "OstrelWorkCenter.Manager"; }
+
+    std::string GetMessage(const std::string& type, const std::string& number);
+    std::string GetFileList(const std::vector<std::string>& names) const;
+
+private:
+    int ProductID();
+    void CallHelp(const rt::Variant& topic);
+
+    StorePtr store_;
+    rt::DispatchPtr counter_;
+    rt::DispatchPtr validator_;
+    rt::DispatchPtr f2Window_;
+};
+
+}  // namespace appserver
