@@ -23,3 +23,17 @@ function(hemr_add_child_projects dir)
     add_subdirectory(${dir}/${sub})
   endforeach()
 endfunction()
+
+# Embeds files into a target as a table of (file name, bytes): generates a
+# source defining `const rt::EmbeddedFile* <symbol>(size_t& count)`.
+function(hemr_embed_files target symbol)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${symbol}_embedded.cpp)
+  set(script ${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DOUT=${out} -DSYMBOL=${symbol} "-DFILES=${ARGN}" -P ${script}
+    DEPENDS ${ARGN} ${script}
+    COMMENT "Embedding ${symbol}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out})
+endfunction()
