@@ -350,6 +350,16 @@ void TCanvas::DrawMask(int x, int y, const TBitmap& mask, TColor color) {
     Record(std::move(op));
 }
 
+void TCanvas::DrawMasked(int x, int y, const TBitmap& picture, const TBitmap& mask) {
+    const TRect clip = ClipRect();
+    for (int py = 0; py < picture.Height(); ++py) {
+        for (int px = 0; px < picture.Width(); ++px) {
+            if (mask.GetPixel(px, py) == clBlack) Plot(x + px, y + py, picture.GetPixel(px, py), clip);
+        }
+    }
+    Record(Op(TCanvasOpKind::Draw, Bounds(x, y, picture.Width(), picture.Height())));
+}
+
 TColor TCanvas::GetPixel(int x, int y) const { return target_ != nullptr ? target_->GetPixel(x, y) : clNone; }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {

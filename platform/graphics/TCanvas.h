@@ -86,6 +86,8 @@ public:
     void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
     // Copies part of a picture, its `transparentColor` pixels replaced by the brush colour.
     void BrushCopy(const TRect& dest, const TBitmap& source, const TRect& sourceRect, TColor transparentColor);
+    // Copies the pixels of `picture` where `mask` is black (0), leaving the rest.
+    void DrawMasked(int x, int y, const TBitmap& picture, const TBitmap& mask);
     // Paints `color` at every black pixel of `mask` (a one-bit mask's 0 pixels), its top-left at (x, y).
     void DrawMask(int x, int y, const TBitmap& mask, TColor color);
 

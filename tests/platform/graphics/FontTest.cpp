@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "platform/classes/TComponent.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/TBrush.h"
@@ -97,6 +100,40 @@ TEST(FontTest, PublishedPropertiesByName) {
     const TPropInfo* size = GetPropInfo(&font, "Size");
     ASSERT_NE(size, nullptr);
     EXPECT_FALSE(IsStoredProp(&font, *size)) << "only Height goes into resources";
+}
+
+// A label-like component owning a font, as controls publish theirs.
+class TFontHolder : public TComponent {
+    RT_CLASS(TFontHolder, TComponent)
+
+public:
+    explicit TFontHolder(TComponent* owner) : TComponent(owner) {}
+    static void Publish(TPublisher<TFontHolder>& p) {
+        p.Property("Font", &TFontHolder::GetFont, &TFontHolder::SetFont);
+    }
+    TFont* GetFont() const { return font_.get(); }
+    void SetFont(TFont* font) { font_->Assign(font); }
+
+private:
+    std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
+};
+
+TEST(FontTest, SubObjectPathsThroughTheOwningComponent) {
+    TFontHolder holder(nullptr);
+    SetPropText(&holder, "Font.Name", "Tahoma");
+    SetPropText(&holder, "Font.Style", "[fsItalic]");
+    SetPropText(&holder, "Font.Charset", "134");
+    EXPECT_TRUE(holder.GetFont()->Style().Contains(fsItalic));
+    EXPECT_EQ(GetPropText(&holder, "Font.Style"), "[fsItalic]");
+    EXPECT_EQ(GetPropText(&holder, "Font.Charset"), "134");
+    EXPECT_TRUE(HasProperty(&holder, "Font.Height"));
+    EXPECT_FALSE(TrySetPropText(&holder, "Font.Style", "[fsBlink]")) << "an unknown style is refused";
+    EXPECT_EQ(GetPropText(&holder, "Font.Style"), "[fsItalic]") << "and the style is unchanged";
+    TFont other;
+    other.SetName("宋体");
+    SetObjectProp(&holder, "Font", &other);
+    EXPECT_EQ(GetStrProp(&holder, "Font.Name"), "宋体") << "assigning a font copies it";
+    EXPECT_NE(holder.GetFont(), &other);
 }
 
 TEST(BrushPenTest, DefaultsAndChanges) {
