@@ -87,8 +87,10 @@ bool TryDecipherPassword(const std::string& enciphered, std::string& plain) {
 
 std::string DecipherPassword(const std::string& enciphered) {
     std::string plain;
+    // The text is left out of the message: a malformed entry is often a
+    // password written in clear, and the message goes to a log.
     if (!TryDecipherPassword(enciphered, plain))
-        throw rt::EConvertError("'" + enciphered + "' is not a valid enciphered password");
+        throw rt::EConvertError("The text is not a valid enciphered password");
     return plain;
 }
 

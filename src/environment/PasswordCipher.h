@@ -20,7 +20,8 @@ std::string EncipherPassword(const std::string& plain);
 
 // Raises rt::EConvertError for a text that is not an enciphered password: an
 // odd length, a non-hexadecimal digit, a missing check byte, or a check byte
-// that does not match. Hexadecimal digits may be of either case.
+// that does not match; the message never holds the text. Hexadecimal digits
+// may be of either case.
 std::string DecipherPassword(const std::string& enciphered);
 
 // As DecipherPassword, without raising: false and `plain` unchanged on failure.
