@@ -1,5 +1,6 @@
 #include "outside/appserver/CounterService.h"
 
+#include "outside/appserver/ServerError.h"
 #include "outside/appserver/ServerValues.h"
 #include "outside/appserver/SimpleSql.h"
 #include "platform/core/Exceptions.h"
@@ -55,7 +56,7 @@ rt::Variant CounterService::GetCounter(rt::DispatchArgs& args) {
     args.Require(1, 3);
     std::string name = rt::Trim(ArgText(args[0]));
     if (name.empty())
-        throw rt::EOleError("GetCounter needs a counter name");
+        throw EServerError("GetCounter needs a counter name");
     if (rt::SameText(name, "SIMPLESQL"))
         return SimpleSql::Run(store_->Db(), args[1]);
     return NextSequence(rt::UpperCase(name), SequenceKey(args[1]), CompanyOf(args[2]));

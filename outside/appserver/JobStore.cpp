@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "outside/appserver/ServerError.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/core/Exceptions.h"
@@ -67,7 +68,7 @@ void JobStore::UpdateStatus(const std::string& id, const std::string& error, rt:
         .Bind(4, id)
         .Run();
     if (store_->Db().Changes() == 0)
-        throw rt::EOleError("Unknown job \"" + id + "\"");
+        throw EServerError("Unknown job \"" + id + "\"");
     tx.Commit();
 }
 

@@ -25,7 +25,7 @@ public:
     // Stores a checked condition array; answers the new job identifier.
     std::string Add(const rt::Variant& conditions, const std::string& computer);
     // Records the outcome of a run: DONE for an empty error text, else FAILED.
-    // Raises rt::EOleError for an unknown job.
+    // Raises EServerError for an unknown job.
     void UpdateStatus(const std::string& id, const std::string& error, rt::TDateTime moment);
     std::vector<JobRecord> List();
 

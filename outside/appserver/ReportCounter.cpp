@@ -1,5 +1,6 @@
 #include "outside/appserver/ReportCounter.h"
 
+#include "outside/appserver/ServerError.h"
 #include "outside/appserver/ConditionArrayCheck.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/automation/VariantJson.h"
@@ -88,21 +89,21 @@ void ReportCounter::DefineJobCalls() {
 rt::Variant ReportCounter::LoadTable(const rt::Variant& key) {
     std::vector<std::string> parts = ArrayTexts(key, "The LoadTable key");
     if (parts.size() < 2)
-        throw rt::EOleError("LoadTable needs [user, program]");
+        throw EServerError("LoadTable needs [user, program]");
     records_ = schemes_.Load(rt::Trim(parts[0]), rt::Trim(parts[1]));
     return rt::Variant();
 }
 
 rt::Variant ReportCounter::GetRecords(const std::string& provider) const {
     if (!rt::SameText(provider, kProviderName))
-        throw rt::EOleError("Unknown provider \"" + provider + "\"");
+        throw EServerError("Unknown provider \"" + provider + "\"");
     return rt::Variant::ArrayOf({RowVariant(SchemeStore::FieldNames()), RowsVariant(records_)});
 }
 
 rt::Variant ReportCounter::GetPower(const rt::Variant& request) {
     std::vector<std::string> parts = ArrayTexts(request, "The GetPower request");
     if (parts.size() < 3)
-        throw rt::EOleError("GetPower needs [dbName, user, program, \"\"]");
+        throw EServerError("GetPower needs [dbName, user, program, \"\"]");
     const std::string& db = parts[0];
     const std::string& user = parts[1];
     const std::string program = rt::UpperCase(parts[2]);

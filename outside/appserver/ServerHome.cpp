@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "outside/appserver/ServerError.h"
 #include "platform/core/Exceptions.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Registry.h"
@@ -32,7 +33,7 @@ std::string ResolveServerHome() {
         home = env ? rt::Trim(env) : "";
     }
     if (home.empty())
-        throw rt::EOleError(
+        throw EServerError(
             "No server folder: set ServerPath under Software\\NVR\\Kestrel or the variable NVR_SERVER_HOME");
     return rt::ExcludeTrailingPathDelimiter(rt::ToNativePath(home));
 }

@@ -11,7 +11,7 @@
 namespace appserver {
 
 // The folder, with "/" separators and no trailing separator; raises
-// rt::EOleError when neither source names one.
+// EServerError when neither source names one.
 std::string ResolveServerHome();
 
 // The database file inside a server folder.

@@ -1,5 +1,6 @@
 #include "outside/appserver/ServerValues.h"
 
+#include "outside/appserver/ServerError.h"
 #include "outside/appserver/SqliteDb.h"
 #include "platform/codepage/CodePages.h"
 #include "platform/core/Exceptions.h"
@@ -16,11 +17,11 @@ std::string ArgText(const rt::Variant& value) {
 std::vector<std::string> ArrayTexts(const rt::Variant& value, const std::string& what) {
     const rt::Variant& v = value.Deref();
     if (!v.IsArray() || v.DimCount() != 1)
-        throw rt::EOleError(what + " must be a one-dimensional array");
+        throw EServerError(what + " must be a one-dimensional array");
     std::vector<std::string> texts;
     for (int i = v.LowBound(); i <= v.HighBound(); ++i) {
         if (v[i].Deref().IsArray())
-            throw rt::EOleError(what + " must hold texts, not arrays");
+            throw EServerError(what + " must hold texts, not arrays");
         texts.push_back(ArgText(v[i]));
     }
     return texts;

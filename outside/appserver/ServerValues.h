@@ -19,7 +19,7 @@ using TextRows = std::vector<TextRow>;
 std::string ArgText(const rt::Variant& value);
 
 // Texts of the elements of a one-dimensional array argument in index order;
-// raises rt::EOleError naming `what` when the argument is not such an array.
+// raises EServerError naming `what` when the argument is not such an array.
 std::vector<std::string> ArrayTexts(const rt::Variant& value, const std::string& what);
 
 // Length in bytes of a name as the forms measure it: a byte string's own

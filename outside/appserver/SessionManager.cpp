@@ -5,6 +5,7 @@
 #include <cctype>
 #include <ctime>
 
+#include "outside/appserver/ServerError.h"
 #include "outside/appserver/CounterService.h"
 #include "outside/appserver/F2WindowService.h"
 #include "outside/appserver/ServerHome.h"
@@ -108,7 +109,7 @@ std::string SessionManager::GetMessage(const std::string& type, const std::strin
 void SessionManager::CallHelp(const rt::Variant& topic) {
     std::vector<std::string> parts = ArrayTexts(topic, "The help topic");
     if (parts.size() < 2)
-        throw rt::EOleError("CallHelp needs [system, topic]");
+        throw EServerError("CallHelp needs [system, topic]");
     store_->Db()
         .Prepare("INSERT INTO HELPLOG (SYSTEM, TOPIC, CALLED_AT) VALUES (?, ?, ?)")
         .Bind(1, parts[0])
@@ -122,7 +123,7 @@ std::string SessionManager::GetFileList(const std::vector<std::string>& names) c
     std::string list = "<FileList>";
     for (const std::string& name : names) {
         if (name.empty() || name.find_first_of("/\\") != std::string::npos || name == "." || name == "..")
-            throw rt::EOleError("GetFileList takes plain file names, not \"" + name + "\"");
+            throw EServerError("GetFileList takes plain file names, not \"" + name + "\"");
         list += FileElement(folder, name);
     }
     return list + "</FileList>";

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "outside/appserver/ServerError.h"
 #include "outside/appserver/ServerValues.h"
 #include "outside/appserver/SqliteDb.h"
 #include "platform/core/Exceptions.h"
@@ -30,7 +31,7 @@ constexpr WhitelistEntry kWhitelist[] = {
      "SELECT ME001, ME002 FROM CMSME WHERE ME003 = ? ORDER BY ME001", 1},
 };
 
-[[noreturn]] void Refuse(const std::string& why) { throw rt::EOleError("SimpleSQL refused: " + why); }
+[[noreturn]] void Refuse(const std::string& why) { throw EServerError("SimpleSQL refused: " + why); }
 
 const WhitelistEntry* ByName(const std::string& name) {
     for (const WhitelistEntry& e : kWhitelist)

@@ -32,7 +32,7 @@ struct SimpleSqlMatch {
 
 class SimpleSql {
 public:
-    // Raises rt::EOleError "SimpleSQL refused: ..." for anything outside the whitelist.
+    // Raises EServerError "SimpleSQL refused: ..." for anything outside the whitelist.
     static SimpleSqlMatch Match(const rt::Variant& key);
     static rt::Variant Run(SqliteDb& db, const rt::Variant& key);
 

@@ -1,5 +1,6 @@
 #include "outside/appserver/ValidatorService.h"
 
+#include "outside/appserver/ServerError.h"
 #include "outside/appserver/EntityCatalog.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/core/Exceptions.h"
@@ -61,7 +62,7 @@ rt::Variant ValidatorService::Lookup(rt::DispatchArgs& args, bool query) {
     std::string name = ArgText(args[0]);
     const EntityDef* entity = FindEntity(name);
     if (!entity)
-        throw rt::EOleError("Unknown entity \"" + name + "\"");
+        throw EServerError("Unknown entity \"" + name + "\"");
     std::string company = ArgText(args[1]);
     std::vector<std::string> key = KeyTexts(args[3]);
     size_t wanted = entity->keyTerms.size();

@@ -1,0 +1,64 @@
+#include "platform/remote/HttpJsonClient.h"
+
+#include <curl/curl.h>
+
+#include <memory>
+#include <mutex>
+
+#include "platform/automation/Dispatch.h"
+#include "platform/core/Exceptions.h"
+
+namespace rt {
+
+namespace {
+
+size_t Collect(char* data, size_t size, size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+void GlobalInit() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+constexpr int32_t RPC_E_DISCONNECTED = static_cast<int32_t>(0x80010108);
+
+}  // namespace
+
+HttpJsonClient::HttpJsonClient(std::string baseUrl) : baseUrl_(std::move(baseUrl)) {}
+
+HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json& request) const {
+    GlobalInit();
+    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl)
+        throw EOleSysError("Cannot start an HTTP request", RPC_E_DISCONNECTED);
+    std::string url = baseUrl_ + path;
+    std::string payload = request.dump();
+    std::string answer;
+    curl_slist* headers = curl_slist_append(nullptr, "Content-Type: application/json");
+    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headerList(headers, curl_slist_free_all);
+    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl.get(), CURLOPT_POST, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_POSTFIELDS, payload.c_str());
+    curl_easy_setopt(curl.get(), CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(payload.size()));
+    curl_easy_setopt(curl.get(), CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, Collect);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &answer);
+    curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT, 10L);
+    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT, timeoutSeconds_);
+    curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_NOPROXY, "*");
+    CURLcode rc = curl_easy_perform(curl.get());
+    if (rc != CURLE_OK)
+        throw EOleSysError("Application server " + baseUrl_ + " not reachable: " + curl_easy_strerror(rc),
+                           RPC_E_DISCONNECTED);
+    HttpJsonReply reply;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &reply.status);
+    reply.body = nlohmann::json::parse(answer, nullptr, false);
+    if (reply.body.is_discarded())
+        reply.body = nullptr;
+    return reply;
+}
+
+}  // namespace rt

@@ -1,0 +1,34 @@
+#pragma once
+// Posting JSON to the application server: one blocking request per call,
+// through libcurl. Transport failures raise EOleSysError (the server cannot
+// be reached); every HTTP answer, error statuses included, is returned so
+// that the caller can read the server's error body.
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace rt {
+
+struct HttpJsonReply {
+    long status = 0;
+    nlohmann::json body;  // null when the answer held no JSON
+};
+
+class HttpJsonClient {
+public:
+    // `baseUrl` such as "http://127.0.0.1:8211".
+    explicit HttpJsonClient(std::string baseUrl);
+
+    HttpJsonReply Post(const std::string& path, const nlohmann::json& request) const;
+    const std::string& BaseUrl() const { return baseUrl_; }
+
+    long TimeoutSeconds() const { return timeoutSeconds_; }
+    void SetTimeoutSeconds(long seconds) { timeoutSeconds_ = seconds; }
+
+private:
+    std::string baseUrl_;
+    long timeoutSeconds_ = 300;
+};
+
+}  // namespace rt

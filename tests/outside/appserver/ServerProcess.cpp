@@ -1,0 +1,66 @@
+#include "tests/outside/appserver/ServerProcess.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "tests/outside/appserver/TestHome.h"
+
+extern char** environ;
+
+namespace apptest {
+
+ServerProcess::ServerProcess(const std::string& home) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    std::string exe = BinaryDir() + "/hemr07-appserver";
+    std::vector<std::string> args = {exe, "--home", home, "--port", "0"};
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int rc = posix_spawn(&pid_, exe.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    output_ = pipeEnds[0];
+    if (rc != 0) {
+        pid_ = -1;
+        throw std::runtime_error("cannot start " + exe);
+    }
+    std::string line;
+    char c;
+    while (read(output_, &c, 1) == 1 && c != '\n')
+        line += c;
+    size_t colon = line.rfind(':');
+    if (line.rfind("listening on ", 0) != 0 || colon == std::string::npos) {
+        Stop();
+        throw std::runtime_error("server did not start: " + line);
+    }
+    port_ = std::stoi(line.substr(colon + 1));
+}
+
+int ServerProcess::Stop() {
+    if (pid_ <= 0)
+        return -1;
+    kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    if (output_ >= 0)
+        close(output_);
+    output_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ServerProcess::~ServerProcess() { Stop(); }
+
+}  // namespace apptest
