@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "outside/appserver/ServerError.h"
 #include "platform/core/Variant.h"
 
 namespace appserver {
