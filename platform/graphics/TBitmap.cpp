@@ -48,7 +48,7 @@ void TBitmap::Publish(TPublisher<TBitmap>& p) {
     p.Property("Transparent", &TBitmap::Transparent, &TBitmap::SetTransparent).Default(false);
     p.Property("TransparentMode", &TBitmap::TransparentMode, &TBitmap::SetTransparentMode).Default(tmAuto);
     p.Property("TransparentColor", &TBitmap::TransparentColor, &TBitmap::SetTransparentColor)
-        .Stored(false);
+        .Stored(&TBitmap::HasFixedTransparentColor);
 }
 
 void TBitmap::Assign(const TPersistent* source) {

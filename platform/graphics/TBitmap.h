@@ -71,6 +71,8 @@ public:
     // Setting a colour switches to tmFixed; clDefault switches back to tmAuto.
     void SetTransparentColor(TColor color);
 
+    bool HasFixedTransparentColor() const { return transparentMode_ == tmFixed; }
+
     // A one-bit bitmap of the same size: 1 (white) where the pixel is
     // `transparentColor`, 0 (black) elsewhere.
     std::unique_ptr<TBitmap> Mask(TColor transparentColor) const;

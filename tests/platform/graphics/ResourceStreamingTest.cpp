@@ -40,6 +40,7 @@ TEST(ResourceStreamingTest, FontAndGlyphSurviveAFormResource) {
     source.GetFont()->SetStyle({fsBold});
     source.GetGlyph()->SetSize(3, 2);
     source.GetGlyph()->SetPixel(2, 0, clRed);
+    source.GetGlyph()->SetTransparentColor(clRed);
     const std::string text = TFormWriter::WriteText(&source);
     EXPECT_NE(text.find("Font.Height = -13"), std::string::npos) << text;
     EXPECT_EQ(text.find("Font.Size"), std::string::npos) << "the size is not stored: " << text;
@@ -56,6 +57,8 @@ TEST(ResourceStreamingTest, FontAndGlyphSurviveAFormResource) {
     ASSERT_EQ(loaded.GetGlyph()->Width(), 3);
     EXPECT_EQ(loaded.GetGlyph()->GetPixel(2, 0), clRed);
     EXPECT_EQ(loaded.GetGlyph()->GetPixel(0, 1), clWhite);
+    EXPECT_EQ(loaded.GetGlyph()->TransparentMode(), tmFixed);
+    EXPECT_EQ(loaded.GetGlyph()->TransparentColor(), clRed) << "a fixed transparent colour is stored";
 }
 
 }  // namespace
