@@ -1,0 +1,2 @@
+# The tests load the library by name at run time, as the module does.
+add_dependencies(${name} Nvlanguage)
