@@ -9,10 +9,18 @@ namespace {
 // "?" anyway, but saying so here keeps the rule independent of the encoder.
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
 
-std::string MarkBadBytes(std::string text) {
-    for (size_t at = text.find(kReplacementChar); at != std::string::npos; at = text.find(kReplacementChar, at + 1))
-        text.replace(at, kReplacementChar.size(), "?");
-    return text;
+std::string MarkBadBytes(std::string_view text) {
+    std::string marked;
+    marked.reserve(text.size());
+    size_t start = 0;
+    for (size_t at = text.find(kReplacementChar); at != std::string_view::npos;
+         at = text.find(kReplacementChar, start)) {
+        marked.append(text.substr(start, at - start));
+        marked.push_back('?');
+        start = at + kReplacementChar.size();
+    }
+    marked.append(text.substr(start));
+    return marked;
 }
 }  // namespace
 
