@@ -1,0 +1,7 @@
+#include "platform/controls/TFocusHost.h"
+
+namespace rt {
+
+TFocusHost::~TFocusHost() = default;
+
+}  // namespace rt

@@ -1,0 +1,7 @@
+#include "platform/forms/TForm.h"
+
+namespace rt {
+
+TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
+
+}  // namespace rt
