@@ -1,8 +1,10 @@
 #include "tests/src/environment/LangTestSupport.h"
 
+#include "platform/classes/IdentText.h"
 #include "platform/graphics/Colors.h"
 #include "src/environment/LangCommon.h"
 #include "src/environment/LanguageController.h"
+#include "src/environment/LangPropertyPath.h"
 
 namespace hemr_test {
 namespace {
@@ -110,6 +112,25 @@ TEST_F(LangTranslateTest, LoadEventsSeeEachComponentAndItsElement) {
     Translate("<frmTest><lbl01 Caption=\"x\"/><lv01/></frmTest>");
     EXPECT_EQ(recorder.seen, (std::vector<std::string>{"frmTest:frmTest", "frmTest:frmTest", "lbl01:lbl01", "lv01:lv01"}))
         << "the form by the document element and by its name, then its components in order";
+}
+
+
+bool CursorIdent(std::string_view ident, int64_t& value) {
+    if (!rt::SameName(ident, "crHourGlass")) return false;
+    value = -11;
+    return true;
+}
+
+TEST_F(LangTranslateTest, RegisteredIdentifiersAndTrailingDots) {
+    hemr::RegisterLangIdentMap(&CursorIdent);
+    EXPECT_TRUE(hemr::ApplyLangAttribute(label, "Width", "crHourGlass")) << "a registered name is a number";
+    EXPECT_EQ(label->Width, -11);
+    EXPECT_FALSE(hemr::ApplyLangAttribute(label, "Width", "crNoSuch"));
+    EXPECT_EQ(label->Width, -11) << "an unknown name leaves the value";
+    EXPECT_TRUE(hemr::ApplyLangAttribute(label, "Caption. ", "Tail")) << "nothing but blanks after the dot";
+    EXPECT_EQ(label->Caption, "Tail");
+    EXPECT_FALSE(hemr::ApplyLangAttribute(list, "Columns_0", "x")) << "a collection is no string list";
+    EXPECT_EQ(list->Column(0)->Caption, "名称");
 }
 
 }  // namespace

@@ -1,0 +1,1 @@
+target_link_libraries(bench_${area} PRIVATE hemr_appserver_core)
