@@ -120,6 +120,9 @@ public:
 
     virtual void Click();
     virtual void DblClick();
+    // What a user's click (or Space on a focused button) does: a button
+    // clicks, a check box toggles, a radio button checks; others just click.
+    virtual void UserClick() { Click(); }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

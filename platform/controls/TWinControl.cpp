@@ -337,15 +337,20 @@ void TWinControl::WndProc(TMessage& m) {
 
 bool TWinControl::HandleKeyDown(uint16_t key, TShiftState shift) {
     const LPARAM data = KeyDataFromShift(shift);
-    const LRESULT mask = DialogMaskOf(key);
-    TControl* root = RootParent();
-    if (mask != 0 && (Perform(WM_GETDLGCODE) & mask) == 0 && root->Perform(CM_DIALOGKEY, key, data) != 0) {
-        return true;
-    }
+    // The key events (the form's preview first) may consume or change the key
+    // before it acts as a dialog key or reaches the control's own handling.
     TMessage m{WM_KEYDOWN, key, data, 0};
     if (DoKeyDown(m)) return true;
-    DefaultKeyDown(static_cast<uint16_t>(m.WParam), shift);
+    key = static_cast<uint16_t>(m.WParam);
+    if (DialogMaskOf(key) != 0 && !WantsKey(key, shift) && RootParent()->Perform(CM_DIALOGKEY, key, data) != 0) {
+        return true;
+    }
+    DefaultKeyDown(key, shift);
     return false;
+}
+
+bool TWinControl::WantsKey(uint16_t key, TShiftState) {
+    return (Perform(WM_GETDLGCODE) & DialogMaskOf(key)) != 0;
 }
 
 bool TWinControl::DialogKey(uint16_t key, TShiftState shift) {

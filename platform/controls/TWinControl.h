@@ -58,8 +58,10 @@ public:
     void Loaded() override;
 
     void WndProc(TMessage& message) override;
-    // Entry for a key pressed while this control has the focus: dialog keys
-    // first, then the key events (form preview first); true when consumed.
+    // Entry for a key pressed while this control has the focus: the key
+    // events (form preview first), then dialog keys (Tab, arrows, Enter,
+    // Escape) unless the control keeps them, then the control's own handling.
+    // True when consumed, so that no character follows.
     bool HandleKeyDown(uint16_t key, TShiftState shift);
 
     TNotifyEvent OnEnter;
@@ -82,6 +84,8 @@ protected:
     virtual void DefaultKeyUp(uint16_t key, TShiftState shift);
     // Which of Tab, arrows, Enter/Escape the control keeps (DLGC_ flags).
     virtual LRESULT DialogCode() const { return 0; }
+    // Whether the control keeps a dialog key for itself; by default what DialogCode says.
+    virtual bool WantsKey(uint16_t key, TShiftState shift);
     // CM_DIALOGKEY: offered to every child until one takes it.
     virtual bool DialogKey(uint16_t key, TShiftState shift);
     virtual void DoEnter();

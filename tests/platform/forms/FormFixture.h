@@ -42,6 +42,18 @@ public:
     }
 };
 
+// Counts notify events and logs their senders' names.
+struct TEventCounter : TObject {
+    int Count = 0;
+    std::vector<std::string> Senders;
+    void Notify(TObject* sender) {
+        ++Count;
+        auto* c = dynamic_cast<TComponent*>(sender);
+        Senders.push_back(c != nullptr ? c->Name() : std::string());
+    }
+    TNotifyEvent Event() { return TNotifyEvent::Of<&TEventCounter::Notify>(this); }
+};
+
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetApplication(); }
