@@ -72,17 +72,33 @@ void JobStore::UpdateStatus(const std::string& id, const std::string& error, rt:
     tx.Commit();
 }
 
+namespace {
+
+constexpr const char* kJobColumns =
+    "SELECT JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, STATUS_TIME, CONDITIONS "
+    "FROM JOBS";
+
+}  // namespace
+
+JobRecord JobStore::ReadJob(SqliteStatement& q) {
+    return JobRecord{q.Text(0), q.Text(1), q.Text(2), q.Text(3), q.Text(4), q.Text(5), q.Text(6), q.Text(7), q.Text(8),
+                     rt::VariantFromJson(nlohmann::json::parse(q.Text(9)))};
+}
+
 std::vector<JobRecord> JobStore::List() {
-    SqliteStatement q = store_->Db().Prepare(
-        "SELECT JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, STATUS_TIME, "
-        "CONDITIONS FROM JOBS ORDER BY JOB_ID");
+    SqliteStatement q = store_->Db().Prepare(std::string(kJobColumns) + " ORDER BY JOB_ID");
     std::vector<JobRecord> jobs;
-    while (q.Step()) {
-        JobRecord job{q.Text(0), q.Text(1), q.Text(2), q.Text(3), q.Text(4), q.Text(5), q.Text(6), q.Text(7), q.Text(8),
-                      rt::VariantFromJson(nlohmann::json::parse(q.Text(9)))};
-        jobs.push_back(std::move(job));
-    }
+    while (q.Step())
+        jobs.push_back(ReadJob(q));
     return jobs;
+}
+
+std::optional<JobRecord> JobStore::Find(const std::string& id) {
+    SqliteStatement q = store_->Db().Prepare(std::string(kJobColumns) + " WHERE JOB_ID = ?");
+    q.Bind(1, id);
+    if (!q.Step())
+        return std::nullopt;
+    return ReadJob(q);
 }
 
 }  // namespace appserver

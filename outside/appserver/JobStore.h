@@ -5,6 +5,7 @@
 // six-digit number counting the jobs of that day ("20240115000003"), so its
 // first eight characters are the date the report runs under.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,11 @@ public:
     // Raises EServerError for an unknown job.
     void UpdateStatus(const std::string& id, const std::string& error, rt::TDateTime moment);
     std::vector<JobRecord> List();
+    // The job of that identifier, nullopt when there is none.
+    std::optional<JobRecord> Find(const std::string& id);
 
 private:
+    static JobRecord ReadJob(SqliteStatement& q);
     std::string NextId(const std::string& day);
 
     StorePtr store_;

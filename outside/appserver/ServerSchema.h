@@ -25,6 +25,9 @@
 //             JSON of the whole condition array)
 //   COUNTERS  NAME, KEYTEXT, COMPANY, VALUE   sequence counters of GetCounter
 //   HELPLOG   ID, SYSTEM, TOPIC, CALLED_AT   topics asked for through CallHelp
+//   REPORTS   REPORT_ID (file base name), JOB_ID ('' for an unlogged direct run),
+//             PROGRAMME, CREATOR, COMPANY, CSV_FILE, TEXT_FILE, CREATED
+//             report files written by the programs' server libraries
 
 namespace appserver {
 

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <ctime>
+#include <filesystem>
 
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/CounterService.h"
@@ -12,6 +13,7 @@
 #include "outside/appserver/ServerValues.h"
 #include "outside/appserver/ValidatorService.h"
 #include "platform/core/Exceptions.h"
+#include "platform/os/Files.h"
 #include "platform/sysutils/Clock.h"
 #include "platform/sysutils/DateFormat.h"
 #include "platform/sysutils/IntConv.h"
@@ -51,9 +53,24 @@ std::string Stamp(time_t moment) {
     return text;
 }
 
+// The file a client's name stands for: "x.dll" is the library "x.so", and
+// letter case does not matter because the forms ask in lower case.
+std::string LocalFileName(const std::string& folder, const std::string& name) {
+    std::string wanted = rt::EndsText(".dll", name) ? name.substr(0, name.size() - 4) + ".so" : name;
+    if (rt::FileExists(folder + wanted))
+        return wanted;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+        std::string candidate = entry.path().filename().string();
+        if (rt::SameText(candidate, wanted))
+            return candidate;
+    }
+    return wanted;
+}
+
 std::string FileElement(const std::string& folder, const std::string& name) {
     std::string element = "<File><Name>" + XmlEscaped(name) + "</Name>";
-    std::string path = folder + name;
+    std::string path = folder + LocalFileName(folder, name);
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return element + "<Size>-1</Size></File>";

@@ -14,6 +14,8 @@
 //                              per name, in the order asked:
 //       <FileList><File><Name>N</Name><Size>BYTES</Size>
 //       <Modify>YYYYMMDDhhnnss</Modify><Path>FULL PATH</Path></File>...</FileList>
+//                              a name ending in ".dll" stands for the ".so" of
+//                              the same base name, letter case is ignored;
 //                              a missing file has Size -1 and no Modify or Path;
 //                              a name with a folder part is refused
 

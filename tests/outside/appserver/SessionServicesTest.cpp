@@ -134,6 +134,15 @@ TEST_F(SessionServices, HelpTopicsAreRecordedAndFileListsDescribeServerLibraries
         << "no way out of the library folder";
 }
 
+TEST_F(SessionServices, FileListFindsTheLibraryTheFormsNameInLowerCaseWithTheDllExtension) {
+    std::filesystem::create_directories(home_.Path() + "/S_PKG");
+    std::ofstream(home_.Path() + "/S_PKG/HEMR07S.so") << "123";
+    std::string list = session_.Call("GetFileList", {Variant::ArrayOf({"hemr07s.dll"})}).ToString();
+    EXPECT_NE(list.find("<Name>hemr07s.dll</Name><Size>3</Size>"), std::string::npos) << list;
+    EXPECT_NE(list.find("<Path>" + home_.Path() + "/S_PKG/HEMR07S.so</Path>"), std::string::npos)
+        << "the path names the real file: " << list;
+}
+
 TEST_F(SessionServices, LookupWindowServiceAnswersNothingChosen) {
     Variant f2 = session_.Get("Com_F2Window");
     EXPECT_TRUE(f2.Call("F2GetData", {Variant::ArrayOf({"TAXMA", "01"})}).IsEmpty());
