@@ -68,6 +68,7 @@ TListView::~TListView() {
 }
 
 void TListView::Publish(TPublisher<TListView>& p) {
+    p.Republish("TabStop").Default(true);
     p.Property("Checkboxes", &TListView::Checkboxes, &TListView::SetCheckboxes).Default(false);
     p.Property("Columns", &TListView::Columns, &TListView::SetColumns);
     p.Property("ColumnClick", &TListView::ColumnClick, &TListView::SetColumnClick).Default(true);

@@ -29,6 +29,7 @@ TPageControl::~TPageControl() {
 }
 
 void TPageControl::Publish(TPublisher<TPageControl>& p) {
+    p.Republish("TabStop").Default(true);
     p.Property("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage);
     p.Property("HotTrack", &TPageControl::HotTrack, &TPageControl::SetHotTrack).Default(false);
     p.Property("Images", &TPageControl::Images, &TPageControl::SetImages);
