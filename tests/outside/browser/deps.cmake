@@ -1,0 +1,2 @@
+target_link_libraries(${name} PRIVATE hemr_browser_core)
+add_dependencies(${name} HemrBrowser)
