@@ -5,6 +5,7 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/graphics/TFont.h"
+#include "src/environment/FormConverter.h"
 #include "src/environment/KestrelINI.h"
 #include "src/environment/NvlanguageTranslator.h"
 
@@ -187,10 +188,7 @@ int TCodeConverter::ShowMessageDialog(const std::string& message, rt::TMsgDlgTyp
 }
 
 void TCodeConverter::ConvertForm(rt::TCustomForm* form, bool convertAll) {
-    (void)convertAll;
-    if (form == nullptr || translator_ == nullptr) return;
-    // Not finished yet: a form that needs conversion must not pass as converted.
-    throw rt::EInvalidOperation("TCodeConverter::ConvertForm is not implemented yet");
+    TFormConverter(*this, convertAll).ConvertForm(form);
 }
 
 void RegisterCodeConverterClasses() { rt::RegisterClass(TCodeConverter::StaticClass()); }
