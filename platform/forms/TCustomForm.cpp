@@ -139,10 +139,17 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
     if (focusedControl_ == nullptr) focusedControl_ = this;
     if (focusedControl_ == control) return true;
     // Leave the old control and every container that does not hold the new one, innermost first.
+    TWinControl* const previous = focusedControl_;
     while (focusedControl_ != nullptr && !focusedControl_->ContainsControl(control)) {
         TWinControl* leaving = focusedControl_;
         focusedControl_ = leaving->Parent();
-        if (!SendFocusMessage(leaving, CM_EXIT)) return false;
+        try {
+            if (!SendFocusMessage(leaving, CM_EXIT)) return false;
+        } catch (...) {
+            // A failing exit handler keeps the focus where it was.
+            RestoreFocus(previous);
+            throw;
+        }
     }
     // Enter the containers on the way down, outermost first, and the control itself.
     while (focusedControl_ != control) {
@@ -153,6 +160,13 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
     }
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
     return true;
+}
+
+void TCustomForm::RestoreFocus(TWinControl* control) {
+    ++focusCount_;
+    focusedControl_ = control;
+    activeControl_ = control != this ? control : nullptr;
+    SetFocusHandle(control->Handle());
 }
 
 void TCustomForm::FocusChanged(TWinControl* control) {

@@ -109,6 +109,7 @@ private:
     void ReadResources();
     bool SendFocusMessage(TWinControl* control, uint32_t msg);
     void SetWindowFocus();
+    void RestoreFocus(TWinControl* control);
     void CloseModal();
     void EndModal();
 
