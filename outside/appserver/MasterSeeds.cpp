@@ -68,6 +68,7 @@ void SeedMasters(SqliteDb& db) {
                 {"2", "S01", "制表:", "审核:", "核准:", "Y", "N"},
                 {"2", "S02", "经办人:", "主管:", "", "Y", "N"}});
     InsertRows(db, "CMSMT", {{"HEMR07", "F01", "S01"}});
+    InsertRows(db, "PHRASES", {{"DS", "本月人事统计"}});
     InsertRows(db, "CMSMA", {{"02", "http://127.0.0.1:8080/WebReport", "网页报表站点"}});
 }
 

@@ -28,6 +28,7 @@
 //   REPORTS   REPORT_ID (file base name), JOB_ID ('' for an unlogged direct run),
 //             PROGRAMME, CREATOR, COMPANY, CSV_FILE, TEXT_FILE, CREATED
 //             report files written by the programs' server libraries
+//   PHRASES   USER_ID, PHRASE                 the phrase GetPhrase answers a user
 
 namespace appserver {
 

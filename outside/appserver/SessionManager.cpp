@@ -84,7 +84,7 @@ SessionManager::SessionManager(StorePtr store)
     : store_(std::move(store)),
       counter_(std::make_shared<CounterService>(store_)),
       validator_(std::make_shared<ValidatorService>(store_)),
-      f2Window_(std::make_shared<F2WindowService>()) {
+      f2Window_(std::make_shared<F2WindowService>(store_)) {
     DefineProperty("ProductID", [this](rt::DispatchArgs&) { return rt::Variant(ProductID()); });
     DefineProperty("Com_Counter", [this](rt::DispatchArgs&) { return rt::Variant(counter_); });
     DefineProperty("Com_Validator", [this](rt::DispatchArgs&) { return rt::Variant(validator_); });

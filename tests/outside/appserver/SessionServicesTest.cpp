@@ -143,11 +143,7 @@ TEST_F(SessionServices, FileListFindsTheLibraryTheFormsNameInLowerCaseWithTheDll
         << "the path names the real file: " << list;
 }
 
-TEST_F(SessionServices, LookupWindowServiceAnswersNothingChosen) {
-    Variant f2 = session_.Get("Com_F2Window");
-    EXPECT_TRUE(f2.Call("F2GetData", {Variant::ArrayOf({"TAXMA", "01"})}).IsEmpty());
-    EXPECT_EQ(f2.Call("ShowInputDay", {Variant::ArrayOf({false, "20240101", "DEMO"})}).ToString(), "");
-    EXPECT_EQ(f2.Call("GetPhrase", {"DS", "DEMO", 0}).ToString(), "");
+TEST_F(SessionServices, ProductIdComesFromTheIntegrationSettings) {
     EXPECT_EQ(session_.Get("ProductID").ToInt(), 3);
 }
 
