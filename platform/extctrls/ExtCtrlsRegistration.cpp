@@ -2,9 +2,10 @@
 
 #include "platform/classes/ClassRegistry.h"
 #include "platform/extctrls/TRadioGroup.h"
+#include "platform/extctrls/TSplitter.h"
 
 namespace rt {
 
-void RegisterExtControls() { RegisterClasses({TRadioGroup::StaticClass()}); }
+void RegisterExtControls() { RegisterClasses({TRadioGroup::StaticClass(), TSplitter::StaticClass()}); }
 
 }  // namespace rt
