@@ -9,7 +9,9 @@ class TMaskEdit : public TCustomMaskEdit {
     RT_CLASS(TMaskEdit, TCustomMaskEdit)
 
 public:
-    explicit TMaskEdit(TComponent* owner) : TCustomMaskEdit(owner) {}
+    explicit TMaskEdit(TComponent* owner);
+    // Out of line so that the class's virtual table, and with it its class object, lives in the library.
+    ~TMaskEdit() override;
 };
 
 }  // namespace rt
