@@ -80,6 +80,13 @@ private:
     int64_t index_ = -1;
 };
 
+// Toolkit classes are known by their custom ancestor or by the class itself,
+// since not every toolkit splits them.
+bool IsKind(const rt::TObject* object, const char* customName) {
+    // "TCustomComboBox" -> "TComboBox"
+    return ClassChainHas(object, customName) || ClassChainHas(object, "T" + std::string(customName + 7));
+}
+
 }  // namespace
 
 void RegisterConvertWalker(const std::string& className, TConvertWalker walker) {
@@ -162,7 +169,7 @@ void TFormConverter::ConvertProperties(rt::TComponent* component) {
 void TFormConverter::ConvertItemsProp(rt::TComponent* component) const {
     auto* items = ObjectPropAs<rt::TStrings>(component, "Items");
     if (items == nullptr) return;
-    if (ClassChainHas(component, "TCustomComboBox") && items->Count() > 0) {
+    if (IsKind(component, "TCustomComboBox") && items->Count() > 0) {
         TItemIndexKeeper keep(component);
         ConvertLines(converter_, items, mode_);
     } else {
@@ -190,10 +197,10 @@ void TFormConverter::ConvertStatusPanels(rt::TComponent* component) const {
 }
 
 void TFormConverter::ConvertClassWork(rt::TComponent* component) const {
-    if (ClassChainHas(component, "TCustomListView")) return ConvertListView(component);
+    if (IsKind(component, "TCustomListView")) return ConvertListView(component);
     if (mode_ != ckGBToBig5 && ClassChainHas(component, "TTabSet")) return ConvertTabSet(component);
     if (ClassChainHas(component, "TSelectPanel")) return ConvertSelectPanel(component);
-    if (ClassChainHas(component, "TCustomComboBox")) return ConvertComboBox(component);
+    if (IsKind(component, "TCustomComboBox")) return ConvertComboBox(component);
     if (mode_ != ckGBToBig5 && (ClassChainHas(component, "TPopupMenu") || ClassChainHas(component, "TMainMenu"))) {
         if (const rt::TPropInfo* info = PropOfKind(component, "OwnerDraw", rt::tkEnumeration); info && info->SetOrd) {
             info->SetOrd(component, 1);
@@ -207,7 +214,7 @@ void TFormConverter::ConvertClassWork(rt::TComponent* component) const {
         return;
     }
     if (!convertAll_) return;
-    if (ClassChainHas(component, "TCustomTreeView")) return ConvertTreeView(component);
+    if (IsKind(component, "TCustomTreeView")) return ConvertTreeView(component);
     RunWalker(component);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TScreen.h"
+#include "platform/lists/TComboBox.h"
 #include "platform/menus/TPopupMenu.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,17 @@ TEST_F(ConvertFormTest, ModeTwoComboBoxKeepsItsSelectedIndexAndBecomesOwnerDrawn
     EXPECT_EQ(combo_->Items()->Strings(2), "語言");
     EXPECT_EQ(combo_->ItemIndex, 2) << "converting the items must not lose the selection";
     EXPECT_EQ(combo_->Style(), csOwnerDrawFixed);
+}
+
+TEST_F(ConvertFormTest, ToolkitComboBoxIsRecognisedByItsOwnClassName) {
+    BuildForm();
+    auto* combo = Make<rt::TComboBox>(form_, "cbo03");
+    combo->Items()->SetText("部门\n员工");
+    combo->SetItemIndex(1);
+    NewConverter(2)->ConvertForm(form_, true);
+    EXPECT_EQ(combo->Items()->Strings(1), "員工");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(combo->Style(), rt::csOwnerDrawFixed);
 }
 
 TEST_F(ConvertFormTest, ComboBoxWithoutSelectionGetsTheFirstItemAndSimpleStyleStays) {
