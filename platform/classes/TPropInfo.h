@@ -29,6 +29,9 @@ struct TPropInfo {
     int64_t MaxValue = INT64_MAX;
     // Object properties: the declared class, resolved on use.
     TClass (*ObjectClassFn)() = nullptr;
+    // Integer properties: the name of the declared type when its values have
+    // identifiers (see IdentMaps.h), e.g. "TColor"; empty otherwise.
+    std::string TypeName;
     // Method properties: the handler signature.
     const std::type_info* EventSignature = nullptr;
 

@@ -59,6 +59,11 @@ public:
         }
         return *this;
     }
+    // Names the integer type, so that its registered identifiers apply ("TColor").
+    TPropBuilder& TypeName(const char* name) {
+        info_.TypeName = name;
+        return *this;
+    }
     // Always stored, whatever its value.
     TPropBuilder& NoDefault() {
         info_.HasDefault = false;

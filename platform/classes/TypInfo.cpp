@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "platform/classes/IdentMaps.h"
 #include "platform/classes/IdentText.h"
 #include "platform/classes/TComponent.h"
 #include "platform/classes/TEnumInfo.h"
@@ -182,7 +183,12 @@ bool ParseOrdinalText(const TPropInfo& info, std::string_view text, int64_t& val
                 return true;
             }
             return text.size() > 1 && text[0] == '#' && ParseInteger(text.substr(1), value);
-        default: return ParseInteger(text, value);
+        default: {
+            if (const TIdentMapping* idents = FindIntegerConsts(info.TypeName)) {
+                if (idents->ToInt != nullptr && idents->ToInt(TrimView(text), value)) return true;
+            }
+            return ParseInteger(text, value);
+        }
     }
 }
 
@@ -398,12 +404,20 @@ void SetMethodProp(TObject* instance, std::string_view path, const TMethod& valu
     ThrowIfFailed(TrySetMethodProp(instance, path, value));
 }
 
+std::string IntegerText(const TPropInfo& info, int64_t value) {
+    if (const TIdentMapping* idents = FindIntegerConsts(info.TypeName)) {
+        std::string ident;
+        if (idents->ToIdent != nullptr && idents->ToIdent(value, ident)) return ident;
+    }
+    return std::to_string(value);
+}
+
 std::string GetPropText(TObject* instance, std::string_view path) {
     const TPropTarget t = RequireTarget(instance, path, AnyKind, "");
     const TPropInfo& info = *t.Info;
     switch (info.Kind) {
         case tkString: return info.GetStr(t.Instance);
-        case tkInteger: return std::to_string(info.GetOrd(t.Instance));
+        case tkInteger: return IntegerText(info, info.GetOrd(t.Instance));
         case tkChar: return std::string(1, static_cast<char>(info.GetOrd(t.Instance)));
         case tkEnumeration: return info.EnumType->NameOf(info.GetOrd(t.Instance));
         case tkSet: return info.EnumType->SetToText(static_cast<uint64_t>(info.GetOrd(t.Instance)));

@@ -80,6 +80,9 @@ std::string GetPropText(TObject* instance, std::string_view path);
 void SetPropText(TObject* instance, std::string_view path, std::string_view text);
 TPropResult TrySetPropText(TObject* instance, std::string_view path, std::string_view text);
 
+// An integer property's value as text: its identifier when the property's type has one for it.
+std::string IntegerText(const TPropInfo& info, int64_t value);
+
 bool IsStoredProp(TObject* instance, const TPropInfo& info);
 bool IsDefaultValue(TObject* instance, const TPropInfo& info);
 

@@ -26,7 +26,7 @@ void TControl::Publish(TPublisher<TControl>& p) {
     p.Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
     p.Property("Hint", &TControl::Hint, &TControl::SetHint).Default(std::string());
     p.Property("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0);
-    p.Property("Color", &TControl::Color, &TControl::SetColor).Stored(&TControl::IsColorStored);
+    p.Property("Color", &TControl::Color, &TControl::SetColor).TypeName("TColor").Stored(&TControl::IsColorStored);
     p.Property("Font", &TControl::Font).Stored(&TControl::IsFontStored);
     p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
     p.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);

@@ -52,7 +52,9 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::Publish(TPublisher<TWinControl>& p) {
-    p.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).NoDefault();
+    p.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+        .NoDefault()
+        .Stored(&TWinControl::IsTabOrderStored);
     p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false);
     p.Property("OnEnter", &TWinControl::OnEnter);
     p.Property("OnExit", &TWinControl::OnExit);

@@ -101,6 +101,8 @@ protected:
 
 private:
     friend class TControl;
+    // A window without a parent (a form) has no place in a tab order.
+    bool IsTabOrderStored() const { return Parent() != nullptr; }
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void FixupTabList();

@@ -47,7 +47,7 @@ void TBitmap::Publish(TPublisher<TBitmap>& p) {
     p.Property("PixelFormat", &TBitmap::PixelFormat, &TBitmap::SetPixelFormat).Stored(false);
     p.Property("Transparent", &TBitmap::Transparent, &TBitmap::SetTransparent).Default(false);
     p.Property("TransparentMode", &TBitmap::TransparentMode, &TBitmap::SetTransparentMode).Default(tmAuto);
-    p.Property("TransparentColor", &TBitmap::TransparentColor, &TBitmap::SetTransparentColor)
+    p.Property("TransparentColor", &TBitmap::TransparentColor, &TBitmap::SetTransparentColor).TypeName("TColor")
         .Stored(&TBitmap::HasFixedTransparentColor);
 }
 

@@ -3,7 +3,7 @@
 namespace rt {
 
 void TBrush::Publish(TPublisher<TBrush>& p) {
-    p.Property("Color", &TBrush::Color, &TBrush::SetColor).Default(clWhite);
+    p.Property("Color", &TBrush::Color, &TBrush::SetColor).TypeName("TColor").Default(clWhite);
     p.Property("Style", &TBrush::Style, &TBrush::SetStyle).Default(bsSolid);
 }
 

@@ -18,7 +18,7 @@ int MulDivRound(int a, int b, int c) {
 
 void TFont::Publish(TPublisher<TFont>& p) {
     p.Property("Charset", &TFont::Charset, &TFont::SetCharset).Default(DEFAULT_CHARSET);
-    p.Property("Color", &TFont::Color, &TFont::SetColor).Default(clWindowText);
+    p.Property("Color", &TFont::Color, &TFont::SetColor).TypeName("TColor").Default(clWindowText);
     p.Property("Height", &TFont::Height, &TFont::SetHeight).Default(kDefaultHeight);
     p.Property("Name", &TFont::Name, &TFont::SetName).Default(std::string(kDefaultName));
     p.Property("Pitch", &TFont::Pitch, &TFont::SetPitch).Default(fpDefault);

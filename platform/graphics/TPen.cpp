@@ -3,7 +3,7 @@
 namespace rt {
 
 void TPen::Publish(TPublisher<TPen>& p) {
-    p.Property("Color", &TPen::Color, &TPen::SetColor).Default(clBlack);
+    p.Property("Color", &TPen::Color, &TPen::SetColor).TypeName("TColor").Default(clBlack);
     p.Property("Width", &TPen::Width, &TPen::SetWidth).Default(1);
     p.Property("Style", &TPen::Style, &TPen::SetStyle).Default(psSolid);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/ClassRegistry.h"
+#include "platform/classes/IdentMaps.h"
 #include "platform/classes/IdentText.h"
 #include "platform/classes/TCollection.h"
 #include "platform/classes/TypInfo.h"
@@ -197,6 +198,11 @@ void TFormReader::AssignValue(TObject* target, const TPropInfo& info, const TRes
             apply(TrySetStrProp(target, info.Name, value.text));
             return;
         case tkInteger:
+            // An identifier is read through the map of the property's type ("clBtnFace").
+            if (value.kind == Kind::Ident && FindIntegerConsts(info.TypeName) != nullptr) {
+                apply(TrySetPropText(target, info.Name, value.text));
+                return;
+            }
             if (value.kind != Kind::Integer) Fail(path, Expected("integer", value));
             apply(TrySetOrdProp(target, info.Name, value.integer));
             return;

@@ -1,5 +1,6 @@
 #include "platform/streaming/TFormWriter.h"
 
+#include "platform/classes/IdentMaps.h"
 #include "platform/classes/TCollection.h"
 #include "platform/classes/TEnumInfo.h"
 #include "platform/classes/TypInfo.h"
@@ -48,7 +49,17 @@ bool TFormWriter::PropertyValue(TObject* instance, const TPropInfo& info, TResou
     if (IsDefaultValue(instance, info)) return false;
     switch (info.Kind) {
         case tkString: value = TResourceValue::String(info.GetStr(instance)); return true;
-        case tkInteger: value = TResourceValue::Integer(info.GetOrd(instance)); return true;
+        case tkInteger: {
+            const int64_t v = info.GetOrd(instance);
+            std::string ident;
+            const TIdentMapping* idents = FindIntegerConsts(info.TypeName);
+            if (idents != nullptr && idents->ToIdent != nullptr && idents->ToIdent(v, ident)) {
+                value = TResourceValue::Ident(ident);
+            } else {
+                value = TResourceValue::Integer(v);
+            }
+            return true;
+        }
         case tkChar: value = TResourceValue::String(std::string(1, static_cast<char>(info.GetOrd(instance)))); return true;
         case tkEnumeration: value = TResourceValue::Ident(info.EnumType->NameOf(info.GetOrd(instance))); return true;
         case tkSet: {
