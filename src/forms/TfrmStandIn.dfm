@@ -1,0 +1,4 @@
+inherited frmStandIn: TfrmStandIn
+  Caption = 'HEMR07'
+  OnClose = FormClose
+end
