@@ -1,0 +1,37 @@
+#pragma once
+// The installation folder the shell prepares: the registry file naming it
+// (and the application server's objects), the client configuration with the
+// embedded defaults when none is there yet, and the environment pointing the
+// module at them.
+
+#include <string>
+
+namespace host {
+
+class HostHome {
+public:
+    // `folder` empty: $XDG_DATA_HOME/hemr07, else ~/.local/share/hemr07.
+    explicit HostHome(std::string folder);
+
+    static std::string DefaultFolder();
+
+    // Creates the folder and its files and sets NVR_REGISTRY (and NVR_ACP
+    // when unset); raises std::runtime_error when the folder cannot be written.
+    // `binFolder` holds the libraries registered for the session objects.
+    void Prepare(const std::string& binFolder) const;
+
+    const std::string& Folder() const { return folder_; }
+    std::string RegistryFile() const { return folder_ + "/nvr.reg"; }
+    std::string ServerFolder() const { return folder_ + "/server"; }
+
+    // The registry file's text for this folder.
+    std::string RegistryText(const std::string& binFolder) const;
+
+private:
+    std::string folder_;
+};
+
+// Writes `bytes` to `file` through a temporary file, so a reader never sees half of it.
+void WriteFileAtomically(const std::string& file, const std::string& bytes);
+
+}  // namespace host

@@ -1,0 +1,44 @@
+#pragma once
+// One run of the plug-in as the ERP shell drives it: load the library, get a
+// controller, hand it the session and the event handler, initialise, show
+// the form (modally or not) while the scenario runs, report the result and
+// free the controller.
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "include/DLLController.h"
+#include "outside/host/Transcript.h"
+#include "platform/classes/TObject.h"
+
+namespace host {
+
+class PluginSession : public rt::TObject {
+    RT_CLASS(PluginSession, rt::TObject)
+
+public:
+    PluginSession(std::string pluginPath, Transcript& transcript);
+
+    // The scenario object; returns the process exit code (0, or 1 when a step or the run failed).
+    int Run(const nlohmann::json& scenario);
+
+    // Written to the transcript as it comes.
+    void ControllerEvent(int32_t Code, hemr::IDLLController* Sender);
+
+    // The shell's server session; none until the application server's session is embedded.
+    static rt::Variant CreateSession();
+
+    static rt::Variant DefaultParams();
+    // The scenario's "params": a list of variants in the transcript's form.
+    static rt::Variant ParamsOf(const nlohmann::json& params);
+
+private:
+    hemr::TGetControllerFn LoadPlugin();
+    bool Drive(hemr::IDLLController& controller, const nlohmann::json& scenario);
+
+    std::string pluginPath_;
+    Transcript& transcript_;
+};
+
+}  // namespace host

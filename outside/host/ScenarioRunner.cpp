@@ -1,0 +1,297 @@
+#include "outside/host/ScenarioRunner.h"
+
+#include <stdexcept>
+
+#include "outside/host/KeyNames.h"
+#include "outside/host/VariantText.h"
+#include "platform/automation/VariantJson.h"
+#include "platform/classes/TypInfo.h"
+#include "platform/controls/TWinControl.h"
+#include "platform/controls/VirtualKeys.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TCustomForm.h"
+#include "platform/forms/TScreen.h"
+#include "platform/menus/TMenuItem.h"
+#include "platform/sysutils/StrUtils.h"
+
+namespace host {
+
+namespace {
+
+// A step that cannot run; its text goes to the transcript.
+struct StepError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+const char* KindName(rt::TMsgDlgType kind) {
+    switch (kind) {
+        case rt::mtWarning: return "warning";
+        case rt::mtError: return "error";
+        case rt::mtInformation: return "information";
+        case rt::mtConfirmation: return "confirmation";
+        default: return "custom";
+    }
+}
+
+std::string TextOf(const nlohmann::json& value, const char* what) {
+    if (!value.is_string()) throw StepError(std::string(what) + " must be a text");
+    return value.get<std::string>();
+}
+
+rt::TWinControl* FocusedOf(rt::TCustomForm& form) {
+    return form.ActiveControl() != nullptr ? form.ActiveControl() : &form;
+}
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(const nlohmann::json& steps, hemr::IDLLController& controller,
+                               Transcript& transcript)
+    : controller_(controller), transcript_(transcript) {
+    for (const nlohmann::json& step : steps) steps_.push_back(step);
+}
+
+void ScenarioRunner::Install() {
+    rt::Application().SetModalDriver([this](rt::TCustomForm& form) { Drive(form); });
+    rt::Application().DialogDriver().SetCallback(
+        [this](const rt::TDialogRecord& dialog) { return AnswerDialog(dialog); });
+}
+
+ScenarioRunner::~ScenarioRunner() {
+    rt::Application().SetModalDriver({});
+    rt::Application().DialogDriver().SetCallback({});
+}
+
+bool ScenarioRunner::StillOpen(const rt::TCustomForm* form) const {
+    for (int i = 0; i < rt::Screen().FormCount(); ++i)
+        if (rt::Screen().Forms(i) == form) return form->Visible();
+    return false;
+}
+
+void ScenarioRunner::Drive(rt::TCustomForm& form) {
+    while (StillOpen(&form) && !steps_.empty()) {
+        const nlohmann::json step = steps_.front();
+        steps_.pop_front();
+        RunStep(step);
+        rt::Application().ProcessMessages();
+    }
+    if (StillOpen(&form)) PressEscape(form);
+}
+
+void ScenarioRunner::RunModeless() {
+    while (!steps_.empty()) {
+        const nlohmann::json step = steps_.front();
+        steps_.pop_front();
+        RunStep(step);
+        rt::Application().ProcessMessages();
+    }
+    // Escape on every form still up, innermost (most recently active) first.
+    for (int guard = 0; guard < 16; ++guard) {
+        rt::TCustomForm* form = ActiveForm();
+        if (form == nullptr || !form->Visible()) break;
+        PressEscape(*form);
+        if (ActiveForm() == form && StillOpen(form)) break;
+    }
+}
+
+void ScenarioRunner::PressEscape(rt::TCustomForm& form) {
+    rt::Application().Guard(&form, [&] { FocusedOf(form)->HandleKeyDown(rt::VK_ESCAPE, rt::TShiftState{}); });
+    rt::Application().ProcessMessages();
+}
+
+void ScenarioRunner::Fail(const std::string& text) {
+    failed_ = true;
+    transcript_.Error(text);
+    // The remaining steps would run on a screen the scenario did not expect.
+    steps_.clear();
+}
+
+void ScenarioRunner::RunStep(const nlohmann::json& step) {
+    if (!step.is_object() || step.size() != 1) {
+        Fail("a step is an object with one action: " + step.dump());
+        return;
+    }
+    const std::string action = step.begin().key();
+    const nlohmann::json& arg = step.begin().value();
+    try {
+        if (action == "focus") Focus(arg);
+        else if (action == "type") Type(arg);
+        else if (action == "key") Key(arg);
+        else if (action == "click") Click(arg);
+        else if (action == "menu") Menu(arg);
+        else if (action == "select") Select(arg);
+        else if (action == "set") Set(arg);
+        else if (action == "get") Get(arg);
+        else if (action == "answer") Answer(arg);
+        else if (action == "host") HostCall(arg);
+        else throw StepError("unknown action \"" + action + "\"");
+    } catch (const std::exception& e) {
+        Fail(action + ": " + e.what());
+    }
+}
+
+rt::TCustomForm* ScenarioRunner::ActiveForm() const {
+    if (rt::TCustomForm* modal = rt::Application().ModalForm()) return modal;
+    return rt::Screen().ActiveForm();
+}
+
+rt::TComponent* ScenarioRunner::Find(const std::string& name) const {
+    rt::TCustomForm* form = ActiveForm();
+    if (form == nullptr) return nullptr;
+    if (rt::SameText(form->Name(), name)) return form;
+    return form->FindComponent(name);
+}
+
+rt::TComponent* ScenarioRunner::Require(const nlohmann::json& name) const {
+    const std::string text = TextOf(name, "a component name");
+    if (ActiveForm() == nullptr) throw StepError("no form is open");
+    rt::TComponent* c = Find(text);
+    if (c == nullptr) throw StepError("no component \"" + text + "\" on " + ActiveForm()->Name());
+    return c;
+}
+
+void ScenarioRunner::Focus(const nlohmann::json& arg) {
+    auto* control = dynamic_cast<rt::TWinControl*>(Require(arg));
+    if (control == nullptr) throw StepError(arg.get<std::string>() + " cannot take the focus");
+    control->SetFocus();
+}
+
+void ScenarioRunner::Type(const nlohmann::json& arg) {
+    const std::string text = TextOf(arg, "the text to type");
+    rt::TCustomForm* form = ActiveForm();
+    if (form == nullptr) throw StepError("no form is open");
+    for (char c : text) {
+        FocusedOf(*form)->Perform(rt::WM_CHAR, static_cast<unsigned char>(c));
+        rt::Application().ProcessMessages();
+    }
+}
+
+void ScenarioRunner::Key(const nlohmann::json& arg) {
+    const std::string name = TextOf(arg, "the key");
+    const std::optional<KeyStroke> stroke = ParseKeyName(name);
+    if (!stroke) throw StepError("unknown key \"" + name + "\"");
+    rt::TCustomForm* form = ActiveForm();
+    if (form == nullptr) throw StepError("no form is open");
+    rt::TWinControl* target = FocusedOf(*form);
+    const bool consumed = target->HandleKeyDown(stroke->Key, stroke->Shift);
+    const char c = CharOfKey(*stroke);
+    // The character follows the key unless the key was consumed or its window went.
+    if (!consumed && c != 0 && StillOpen(form) && form->Visible() && FocusedOf(*form) == target)
+        target->Perform(rt::WM_CHAR, static_cast<unsigned char>(c));
+}
+
+void ScenarioRunner::Click(const nlohmann::json& arg) {
+    rt::TComponent* c = Require(arg);
+    if (auto* item = dynamic_cast<rt::TMenuItem*>(c)) {
+        item->Click();
+        return;
+    }
+    auto* control = dynamic_cast<rt::TControl*>(c);
+    if (control == nullptr) throw StepError(arg.get<std::string>() + " cannot be clicked");
+    if (!control->Visible() || !control->EnabledInTree())
+        throw StepError(arg.get<std::string>() + " is disabled or hidden");
+    control->Click();
+}
+
+void ScenarioRunner::Menu(const nlohmann::json& arg) {
+    auto* item = dynamic_cast<rt::TMenuItem*>(Require(arg));
+    if (item == nullptr) throw StepError(arg.get<std::string>() + " is no menu item");
+    item->Click();
+}
+
+void ScenarioRunner::Select(const nlohmann::json& arg) {
+    if (!arg.is_object() || !arg.contains("control") || !arg.contains("index") || !arg["index"].is_number_integer())
+        throw StepError("select needs {\"control\": NAME, \"index\": N}");
+    rt::TComponent* c = Require(arg["control"]);
+    const int64_t index = arg["index"].get<int64_t>();
+    for (const char* property : {"ItemIndex", "ActivePageIndex", "TabIndex"}) {
+        if (!rt::HasProperty(c, property)) continue;
+        const rt::TPropResult r = rt::TrySetOrdProp(c, property, index);
+        if (!r) throw StepError(r.Reason);
+        return;
+    }
+    throw StepError(c->Name() + " has nothing to select");
+}
+
+void ScenarioRunner::Set(const nlohmann::json& arg) {
+    if (!arg.is_object() || !arg.contains("control") || !arg.contains("property") || !arg.contains("value"))
+        throw StepError("set needs {\"control\": NAME, \"property\": PATH, \"value\": V}");
+    rt::TComponent* c = Require(arg["control"]);
+    const std::string path = TextOf(arg["property"], "the property");
+    const rt::TPropResult r = rt::TrySetPropText(c, path, PropertyTextOf(arg["value"]));
+    if (!r) throw StepError(r.Reason);
+}
+
+void ScenarioRunner::Get(const nlohmann::json& arg) {
+    if (!arg.is_object() || !arg.contains("control") || !arg.contains("property"))
+        throw StepError("get needs {\"control\": NAME, \"property\": PATH}");
+    rt::TComponent* c = Require(arg["control"]);
+    const std::string path = TextOf(arg["property"], "the property");
+    if (!rt::HasProperty(c, path)) throw StepError(c->Name() + " has no property " + path);
+    transcript_.Write({{"get", arg}, {"value", PropertyJson(c, path)}});
+}
+
+void ScenarioRunner::Answer(const nlohmann::json& arg) { answers_.push_back(TextOf(arg, "the button")); }
+
+void ScenarioRunner::HostCall(const nlohmann::json& arg) {
+    if (!arg.is_object() || !arg.contains("call")) throw StepError("host needs {\"call\": OPERATION, \"args\": [...]}");
+    const std::string call = TextOf(arg["call"], "the operation");
+    const nlohmann::json args = arg.value("args", nlohmann::json::array());
+    if (!args.is_array()) throw StepError("args must be a list");
+    auto argument = [&](size_t i) {
+        if (i >= args.size()) throw StepError(call + " needs " + std::to_string(i + 1) + " arguments");
+        return rt::VariantFromJson(args[i]);
+    };
+    nlohmann::json result;
+    if (call == "ApplyParams") {
+        result = controller_.ApplyParams(argument(0));
+    } else if (call == "HostMessage") {
+        result = controller_.HostMessage(argument(0).ToInt(), args.size() > 2 ? argument(1).ToInt() : 0,
+                                         argument(args.size() > 2 ? 2 : 1));
+    } else if (call == "GetProgramInfo") {
+        rt::Variant info;
+        const int32_t code = controller_.GetProgramInfo(info);
+        result = {{"code", code}, {"info", rt::VariantToJson(info)}};
+    } else if (call == "GetVersion") {
+        result = controller_.GetVersion();
+    } else if (call == "GetVisible") {
+        result = controller_.GetVisible();
+    } else if (call == "GetHandle") {
+        result = controller_.GetHandle();
+    } else if (call == "IsFormFreed") {
+        result = controller_.IsFormFreed();
+    } else if (call == "FreeForm") {
+        controller_.FreeForm();
+    } else {
+        throw StepError("unknown operation \"" + call + "\"");
+    }
+    transcript_.Write({{"host", arg}, {"result", result}});
+}
+
+rt::TModalResult ScenarioRunner::AnswerDialog(const rt::TDialogRecord& dialog) {
+    const rt::TDialogButton* chosen = nullptr;
+    for (const rt::TDialogButton& b : dialog.Buttons)
+        if (b.Name == dialog.DefaultButton) chosen = &b;
+    std::string problem;
+    if (!answers_.empty()) {
+        const std::string wanted = answers_.front();
+        answers_.pop_front();
+        const rt::TDialogButton* match = nullptr;
+        for (const rt::TDialogButton& b : dialog.Buttons)
+            if (rt::SameText(b.Name, wanted)) match = &b;
+        if (match != nullptr) chosen = match;
+        else problem = "answer: the dialog has no button \"" + wanted + "\"";
+    }
+    if (chosen == nullptr && !dialog.Buttons.empty()) chosen = &dialog.Buttons.front();
+    nlohmann::json buttons = nlohmann::json::array();
+    for (const rt::TDialogButton& b : dialog.Buttons) buttons.push_back(b.Name);
+    transcript_.Write({{"dialog",
+                        {{"kind", KindName(dialog.Kind)},
+                         {"caption", dialog.Caption},
+                         {"text", dialog.Text},
+                         {"buttons", buttons},
+                         {"answer", chosen != nullptr ? nlohmann::json(chosen->Name) : nlohmann::json()}}}});
+    if (!problem.empty()) Fail(problem);
+    return chosen != nullptr ? chosen->Result : rt::mrCancel;
+}
+
+}  // namespace host

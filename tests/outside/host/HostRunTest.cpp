@@ -1,0 +1,108 @@
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "tests/outside/host/PluginFixture.h"
+#include "tests/platform/os/TempFolder.h"
+
+namespace {
+
+struct HostRun {
+    int exitCode = -1;
+    std::vector<nlohmann::json> lines;
+};
+
+std::string SourceFolder() {
+    if (const char* src = std::getenv("HEMR_SOURCE_DIR"); src != nullptr && *src != '\0') return src;
+    return HEMR_TEST_SOURCE_DIR;
+}
+
+HostRun RunHost(const std::string& home, const std::string& scenario) {
+    HostRun run;
+    std::string command = "'";
+    command += host_test::BinFolder();
+    command += "/hemr07-host' run --home '";
+    command += home;
+    command += "' '";
+    command += scenario;
+    command += "' 2>/dev/null";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::string out;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    size_t start = 0;
+    while (start < out.size()) {
+        size_t end = out.find('\n', start);
+        if (end == std::string::npos) end = out.size();
+        if (end > start) run.lines.push_back(nlohmann::json::parse(out.substr(start, end - start)));
+        start = end + 1;
+    }
+    return run;
+}
+
+std::vector<int> EventsOf(const HostRun& run) {
+    std::vector<int> events;
+    for (const auto& line : run.lines)
+        if (line.contains("event")) events.push_back(line["event"].get<int>());
+    return events;
+}
+
+TEST(HostRun, TheShippedExampleOpensTheFormAndEscapeCancelsIt) {
+    rt_test::TempFolder temp;
+    const std::string home = temp.Path() + "/fresh";
+    const HostRun run = RunHost(home, SourceFolder() + "/docs/examples/hemr07.json");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(EventsOf(run), (std::vector<int>{256, 272, 288, 304}));
+    ASSERT_FALSE(run.lines.empty());
+    const nlohmann::json& last = run.lines.back();
+    ASSERT_TRUE(last.contains("result")) << last.dump();
+    EXPECT_EQ(last["result"]["code"], 2);
+    EXPECT_EQ(last["result"]["data"], nlohmann::json({{"empty", true}}));
+    EXPECT_TRUE(std::filesystem::exists(home + "/KestrelC.ini")) << "a fresh home gets the default configuration";
+    EXPECT_TRUE(std::filesystem::exists(home + "/nvr.reg"));
+}
+
+TEST(HostRun, HostCallsGetsAndABadStepAreWrittenInOrder) {
+    rt_test::TempFolder temp;
+    const std::string scenario = temp.Write("s.json", R"({"steps": [
+        {"host": {"call": "GetVersion"}},
+        {"get": {"control": "frmStandIn", "property": "KeyPreview"}},
+        {"host": {"call": "HostMessage", "args": [5, 0, "hello"]}},
+        {"get": {"control": "frmStandIn", "property": "ReceivedParams"}},
+        {"click": "btnNowhere"},
+        {"host": {"call": "GetVisible"}}
+    ]})");
+    const HostRun run = RunHost(temp.Path() + "/home", scenario);
+    EXPECT_NE(run.exitCode, 0) << "a step that cannot run fails the run";
+    ASSERT_GE(run.lines.size(), 8u);
+    EXPECT_EQ(run.lines[2]["result"], "870401-0.00.00");
+    EXPECT_EQ(run.lines[3]["value"], true);
+    EXPECT_EQ(run.lines[4]["result"], 0);
+    EXPECT_EQ(run.lines[5]["value"], "\"hello\"");
+    ASSERT_TRUE(run.lines[6].contains("error"));
+    EXPECT_NE(run.lines[6]["error"].get<std::string>().find("btnNowhere"), std::string::npos);
+    EXPECT_EQ(EventsOf(run), (std::vector<int>{256, 272, 288, 304})) << "the rest is skipped and Escape closes";
+    EXPECT_EQ(run.lines.back()["result"]["code"], 2);
+}
+
+TEST(HostRun, AModelessRunClosesTheFormWhenTheStepsRunOut) {
+    rt_test::TempFolder temp;
+    const std::string scenario =
+        temp.Write("s.json", R"({"modal": false, "steps": [{"host": {"call": "GetVisible"}}]})");
+    const HostRun run = RunHost(temp.Path() + "/home", scenario);
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.lines[2]["result"], -1) << "visible, with every bit set";
+    EXPECT_EQ(EventsOf(run), (std::vector<int>{256, 272, 304})) << "a modeless form is freed while it is up";
+    EXPECT_EQ(run.lines.back()["result"]["code"], 2);
+}
+
+}  // namespace
