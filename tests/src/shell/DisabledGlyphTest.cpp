@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/buttons/TSpeedButton.h"
 #include "platform/classes/TComponent.h"
 #include "platform/graphics/TBitmap.h"
 #include "src/controls/NVForm.h"
@@ -98,6 +99,22 @@ TEST(DisabledGlyph, OnlyOneGlyphButtonsChange) {
     EXPECT_EQ(empty.NumGlyphs, 1) << "no picture, nothing to disable";
     rt::TComponent plain(nullptr);
     EXPECT_FALSE(hemr::GiveDisabledGlyph(&plain));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DisabledGlyph, TheToolkitsSpeedButtonGetsItsSecondGlyph) {
+    rt::TSpeedButton button(nullptr);
+    DrawPicture(*button.Glyph());
+    button.Glyph()->Changed();
+    ASSERT_EQ(button.NumGlyphs(), 1);
+    EXPECT_TRUE(hemr::GiveDisabledGlyph(&button));
+    EXPECT_EQ(button.NumGlyphs(), 2);
+    EXPECT_EQ(button.Glyph()->Width(), 10);
+    EXPECT_FALSE(hemr::GiveDisabledGlyph(&button)) << "a second pass leaves two glyphs alone";
+    EXPECT_EQ(button.Glyph()->Width(), 10);
 }
 
 }  // namespace
