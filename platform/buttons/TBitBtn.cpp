@@ -87,17 +87,17 @@ void TBitBtn::SetNumGlyphs(int count) {
 }
 
 void TBitBtn::SetLayout(TButtonLayout layout) {
-    spec_.Layout = layout;
+    arrangement_.Layout = layout;
     Invalidate();
 }
 
 void TBitBtn::SetMargin(int margin) {
-    spec_.Margin = margin < -1 ? -1 : margin;
+    arrangement_.Margin = margin < -1 ? -1 : margin;
     Invalidate();
 }
 
 void TBitBtn::SetSpacing(int spacing) {
-    spec_.Spacing = spacing < -1 ? -1 : spacing;
+    arrangement_.Spacing = spacing < -1 ? -1 : spacing;
     Invalidate();
 }
 
@@ -116,7 +116,7 @@ void TBitBtn::Paint() {
     canvas_->FillRect(rect);
     Frame3D(*canvas_, rect, clBtnHighlight, clWindowFrame, 1);
     Frame3D(*canvas_, rect, clBtnFace, clBtnShadow, 1);
-    glyph_.Draw(*canvas_, ClientRect(), {0, 0}, Caption(), spec_, EnabledInTree() ? bsUp : bsDisabled);
+    glyph_.Draw(*canvas_, ClientRect(), {0, 0}, Caption(), arrangement_, EnabledInTree() ? bsUp : bsDisabled);
 }
 
 }  // namespace rt

@@ -37,11 +37,11 @@ public:
     void SetGlyph(TBitmap* glyph);
     int NumGlyphs() const { return glyph_.NumGlyphs(); }
     void SetNumGlyphs(int count);
-    TButtonLayout Layout() const { return spec_.Layout; }
+    TButtonLayout Layout() const { return arrangement_.Layout; }
     void SetLayout(TButtonLayout layout);
-    int Margin() const { return spec_.Margin; }
+    int Margin() const { return arrangement_.Margin; }
     void SetMargin(int margin);
-    int Spacing() const { return spec_.Spacing; }
+    int Spacing() const { return arrangement_.Spacing; }
     void SetSpacing(int spacing);
     const TButtonGlyph& ButtonGlyph() const { return glyph_; }
 
@@ -57,7 +57,7 @@ private:
 
     TBitBtnKind kind_ = bkCustom;
     TButtonGlyph glyph_;
-    TGlyphLayoutSpec spec_;
+    TGlyphArrangement arrangement_;
     std::unique_ptr<TCanvas> canvas_;
 };
 

@@ -58,7 +58,7 @@ TAxisPlacement PlaceAlong(int extent, int glyph, int text, int margin, int spaci
 }  // namespace
 
 TGlyphPlacement TButtonGlyph::Place(const TCanvas& canvas, const TRect& client, const std::string& caption,
-                                    const TGlyphLayoutSpec& spec) const {
+                                    const TGlyphArrangement& arrangement) const {
     const TSize glyph = GlyphSize();
     TSize text;
     if (!caption.empty()) {
@@ -66,18 +66,18 @@ TGlyphPlacement TButtonGlyph::Place(const TCanvas& canvas, const TRect& client, 
     }
     TPoint glyphPos;
     TPoint textPos;
-    const bool horizontal = spec.Layout == blGlyphLeft || spec.Layout == blGlyphRight;
-    const bool glyphFirst = spec.Layout == blGlyphLeft || spec.Layout == blGlyphTop;
+    const bool horizontal = arrangement.Layout == blGlyphLeft || arrangement.Layout == blGlyphRight;
+    const bool glyphFirst = arrangement.Layout == blGlyphLeft || arrangement.Layout == blGlyphTop;
     if (horizontal) {
         glyphPos.Y = (client.Height() - glyph.cy + 1) / 2;
         textPos.Y = (client.Height() - text.cy + 1) / 2;
-        const TAxisPlacement along = PlaceAlong(client.Width(), glyph.cx, text.cx, spec.Margin, spec.Spacing, glyphFirst);
+        const TAxisPlacement along = PlaceAlong(client.Width(), glyph.cx, text.cx, arrangement.Margin, arrangement.Spacing, glyphFirst);
         glyphPos.X = along.Glyph;
         textPos.X = along.Text;
     } else {
         glyphPos.X = (client.Width() - glyph.cx + 1) / 2;
         textPos.X = (client.Width() - text.cx + 1) / 2;
-        const TAxisPlacement along = PlaceAlong(client.Height(), glyph.cy, text.cy, spec.Margin, spec.Spacing, glyphFirst);
+        const TAxisPlacement along = PlaceAlong(client.Height(), glyph.cy, text.cy, arrangement.Margin, arrangement.Spacing, glyphFirst);
         glyphPos.Y = along.Glyph;
         textPos.Y = along.Text;
     }
@@ -88,8 +88,8 @@ TGlyphPlacement TButtonGlyph::Place(const TCanvas& canvas, const TRect& client, 
 }
 
 void TButtonGlyph::Draw(TCanvas& canvas, const TRect& client, TPoint offset, const std::string& caption,
-                        const TGlyphLayoutSpec& spec, TButtonState state) const {
-    TGlyphPlacement placed = Place(canvas, client, caption, spec);
+                        const TGlyphArrangement& arrangement, TButtonState state) const {
+    TGlyphPlacement placed = Place(canvas, client, caption, arrangement);
     OffsetRect(placed.TextRect, offset.X, offset.Y);
     if (HasGlyph()) DrawPicture(canvas, {placed.GlyphPos.X + offset.X, placed.GlyphPos.Y + offset.Y}, state);
     if (!caption.empty()) DrawCaption(canvas, placed.TextRect, caption, state);

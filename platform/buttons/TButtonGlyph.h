@@ -21,7 +21,7 @@ struct TGlyphPlacement {
 };
 
 // What the layout needs to know about the button.
-struct TGlyphLayoutSpec {
+struct TGlyphArrangement {
     TButtonLayout Layout = blGlyphLeft;
     // Distance of the picture from the edge it sits at; -1 centres picture and caption together.
     int Margin = -1;
@@ -50,10 +50,10 @@ public:
     int ImageIndexFor(TButtonState state) const;
 
     TGlyphPlacement Place(const TCanvas& canvas, const TRect& client, const std::string& caption,
-                          const TGlyphLayoutSpec& spec) const;
+                          const TGlyphArrangement& arrangement) const;
     // Draws picture and caption into `client`, shifted by `offset` (a pressed button moves one pixel).
     void Draw(TCanvas& canvas, const TRect& client, TPoint offset, const std::string& caption,
-              const TGlyphLayoutSpec& spec, TButtonState state) const;
+              const TGlyphArrangement& arrangement, TButtonState state) const;
 
 private:
     void DrawPicture(TCanvas& canvas, TPoint at, TButtonState state) const;

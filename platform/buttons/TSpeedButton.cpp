@@ -72,17 +72,17 @@ void TSpeedButton::SetNumGlyphs(int count) {
 }
 
 void TSpeedButton::SetLayout(TButtonLayout layout) {
-    spec_.Layout = layout;
+    arrangement_.Layout = layout;
     Invalidate();
 }
 
 void TSpeedButton::SetMargin(int margin) {
-    spec_.Margin = margin < -1 ? -1 : margin;
+    arrangement_.Margin = margin < -1 ? -1 : margin;
     Invalidate();
 }
 
 void TSpeedButton::SetSpacing(int spacing) {
-    spec_.Spacing = spacing < -1 ? -1 : spacing;
+    arrangement_.Spacing = spacing < -1 ? -1 : spacing;
     Invalidate();
 }
 
@@ -170,7 +170,7 @@ void TSpeedButton::Paint() {
     PaintFrame(rect, state);
     const bool pressed = state == bsDown || state == bsExclusive;
     const TPoint offset = pressed ? TPoint{1, 1} : TPoint{0, 0};
-    glyph_.Draw(*canvas_, ClientRect(), offset, Caption(), spec_, state);
+    glyph_.Draw(*canvas_, ClientRect(), offset, Caption(), arrangement_, state);
 }
 
 }  // namespace rt

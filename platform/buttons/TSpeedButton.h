@@ -46,11 +46,11 @@ public:
     void SetGlyph(TBitmap* glyph);
     int NumGlyphs() const { return glyph_.NumGlyphs(); }
     void SetNumGlyphs(int count);
-    TButtonLayout Layout() const { return spec_.Layout; }
+    TButtonLayout Layout() const { return arrangement_.Layout; }
     void SetLayout(TButtonLayout layout);
-    int Margin() const { return spec_.Margin; }
+    int Margin() const { return arrangement_.Margin; }
     void SetMargin(int margin);
-    int Spacing() const { return spec_.Spacing; }
+    int Spacing() const { return arrangement_.Spacing; }
     void SetSpacing(int spacing);
     const TButtonGlyph& ButtonGlyph() const { return glyph_; }
 
@@ -73,7 +73,7 @@ private:
     void GroupChanged(const TSpeedButton& sender);
 
     TButtonGlyph glyph_;
-    TGlyphLayoutSpec spec_;
+    TGlyphArrangement arrangement_;
     std::unique_ptr<TCanvas> canvas_;
     TButtonState state_ = bsUp;
     bool allowAllUp_ = false;
