@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/buttons/TSpeedButton.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/TBitmap.h"
 #include "src/environment/CodeConverter.h"
@@ -22,21 +23,6 @@ public:
     std::string ImeName = "Chinese (Simplified) - Pinyin";
 };
 
-// A glyph button as the toolkit's speed button publishes it.
-class TSpeedButton : public rt::TComponent {
-    RT_CLASS(TSpeedButton, rt::TComponent)
-public:
-    using rt::TComponent::TComponent;
-    static void Publish(rt::TPublisher<TSpeedButton>& p) {
-        p.Property("Glyph", &TSpeedButton::GlyphPtr);
-        p.Property("NumGlyphs", &TSpeedButton::NumGlyphs);
-    }
-    rt::TBitmap* GlyphPtr() const { return glyph_.get(); }
-    int32_t NumGlyphs = 1;
-
-private:
-    std::unique_ptr<rt::TBitmap> glyph_ = std::make_unique<rt::TBitmap>();
-};
 
 // A form of the module whose components are added before its create step runs.
 class TfrmNVTest : public TNVForm {
@@ -47,14 +33,15 @@ public:
         label->Caption = "公司";
         label->Hint = "选择";
         edit = Make<TImeEdit>(this, "ed01");
-        button = Make<TSpeedButton>(this, "btn01");
-        button->GlyphPtr()->SetSize(4, 3);
-        button->GlyphPtr()->Fill(rt::clWhite);
-        button->GlyphPtr()->SetPixel(1, 1, rt::clBlack);
+        button = Make<rt::TSpeedButton>(this, "btn01");
+        button->Glyph()->SetSize(4, 3);
+        button->Glyph()->Fill(rt::clWhite);
+        button->Glyph()->SetPixel(1, 1, rt::clBlack);
+        button->Glyph()->Changed();
     }
     TLangLabel* label;
     TImeEdit* edit;
-    TSpeedButton* button;
+    rt::TSpeedButton* button;
 };
 
 class NVFormTest : public hemr_test::ShellTest {
@@ -93,8 +80,8 @@ TEST_F(NVFormTest, CreateStepClearsInputMethodsAndKeepsFontsOnAChineseInterface)
     EXPECT_EQ(form->edit->ImeName, "") << "no input method is forced on a control";
     EXPECT_EQ(form->label->FontPtr()->Name(), rt::TFont::kDefaultName);
     EXPECT_NE(form->label->FontPtr()->Charset(), 134);
-    EXPECT_EQ(form->button->NumGlyphs, 2) << "a one-glyph button gets its disabled glyph";
-    EXPECT_EQ(form->button->GlyphPtr()->Width(), 8);
+    EXPECT_EQ(form->button->NumGlyphs(), 2) << "a one-glyph button gets its disabled glyph";
+    EXPECT_EQ(form->button->Glyph()->Width(), 8);
 }
 
 TEST_F(NVFormTest, CreateStepGivesEveryFontTahomaWithGB2312OnAnEnglishInterface) {
