@@ -1,0 +1,16 @@
+#include "src/controls/ControlsRegistration.h"
+
+#include "platform/classes/ClassRegistry.h"
+#include "src/controls/F2Button.h"
+#include "src/controls/GSpeedButton.h"
+
+namespace hemr {
+
+void RegisterControlClasses() {
+    rt::RegisterClasses({
+        TGSpeedButton::StaticClass(),
+        TF2Button::StaticClass(),
+    });
+}
+
+}  // namespace hemr
