@@ -249,6 +249,7 @@ int TListView::CompareItems(TListItem* a, TListItem* b, intptr_t data) {
 
 void TListView::Sort(const TSortProc& proc, intptr_t data) {
     sortPending_ = false;
+    ++changeStamp_;
     // Stable, so that equal items keep their order and every run gives the same result.
     std::stable_sort(items_->items_.begin(), items_->items_.end(),
                      [&](TListItem* a, TListItem* b) { return proc(a, b, data) < 0; });
@@ -289,9 +290,17 @@ bool TListView::CanChange(TListItem* item, TItemChange change) {
 }
 
 void TListView::ItemChanged(TListItem* item, TItemChange change) {
-    if (change == ctText) SortIfNeeded(true, false);
+    if (change == ctText) {
+        ++changeStamp_;
+        ItemTextChanged(item);
+    }
     OnChange(this, item, change);
     Invalidate();
+}
+
+void TListView::ItemTextChanged(TListItem* item) {
+    (void)item;
+    SortIfNeeded(true, false);
 }
 
 void TListView::DataChanged(TListItem* item) {
@@ -300,11 +309,13 @@ void TListView::DataChanged(TListItem* item) {
 }
 
 void TListView::ItemInserted(TListItem* item) {
+    ++changeStamp_;
     OnInsert(this, item);
     Invalidate();
 }
 
 void TListView::ItemDeleting(TListItem* item) {
+    ++changeStamp_;
     if (editing_ == item) editing_ = nullptr;
     if (anchor_ == item) anchor_ = nullptr;
     OnDeletion(this, item);

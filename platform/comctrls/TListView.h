@@ -117,6 +117,10 @@ public:
     void ClickColumn(int index);
     // Width that fits column `index` to its texts (and caption).
     int FitColumnWidth(int index, bool withCaption) const;
+    // Grows whenever an item is inserted or deleted, a caption changes or the
+    // items are sorted, so that what was learnt about the items can be trusted
+    // while it stays the same.
+    uint64_t ChangeStamp() const { return changeStamp_; }
 
     TLVCompareEvent OnCompare;
     TLVEditingEvent OnEditing;
@@ -138,6 +142,8 @@ protected:
     LRESULT DialogCode() const override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void BoundsChanged() override;
+    // An item's caption changed: by default a sorted list sorts itself again.
+    virtual void ItemTextChanged(TListItem* item);
 
 private:
     friend class TListItem;
@@ -174,6 +180,7 @@ private:
     bool checkboxes_ = false;
     bool sortPending_ = false;
     bool autoSizing_ = false;
+    uint64_t changeStamp_ = 0;
     TImageList* smallImages_ = nullptr;
     TImageList* largeImages_ = nullptr;
     TImageList* stateImages_ = nullptr;
