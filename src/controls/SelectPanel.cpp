@@ -539,7 +539,7 @@ bool TSelectPanel::RefillList(const std::string& field) {
 void TSelectPanel::RestoreValue(const std::string& value) {
     const std::vector<std::string> fields = SplitSavedFields(value);
     auto field = [&](size_t number) { return number <= fields.size() ? fields[number - 1] : std::string(); };
-    const std::string& rule = fields[0];
+    const std::string rule = field(1);
     if (rule == SelectStyleName(sp_Range)) {
         beginEdit_->SetText(field(2));
         endEdit_->SetText(field(3));

@@ -15,15 +15,10 @@ bool AllDigits(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-int CountOf(const std::string& text, const std::string& sign) {
-    if (sign.empty()) return 0;
-    int count = 0;
-    for (size_t at = text.find(sign); at != std::string::npos; at = text.find(sign, at + sign.size())) ++count;
-    return count;
-}
-
+// Fields between the separators; a text without separators is one field.
 std::vector<std::string> SplitAt(const std::string& text, const std::string& sign) {
     std::vector<std::string> fields;
+    if (sign.empty()) return {text};
     size_t from = 0;
     for (size_t at = text.find(sign); at != std::string::npos; at = text.find(sign, from)) {
         fields.push_back(text.substr(from, at - from));
@@ -103,7 +98,7 @@ std::optional<rt::TDateTime> TryParseRangeDate(const std::string& text, TDateTyp
                                                const std::string& blankText) {
     std::string t = rt::Trim(text);
     if (t.empty() || t == rt::Trim(blankText) || type == dt_NoneCare) return std::nullopt;
-    const int separators = CountOf(t, sign);
+    const size_t separators = SplitAt(t, sign).size() - 1;
     if (separators < 1 || separators > 2) return std::nullopt;
     if (separators == 1) t = CompleteDay(t, type, sign);
     const std::vector<std::string> parts = SplitAt(t, sign);

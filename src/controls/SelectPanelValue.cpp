@@ -1,23 +1,9 @@
 #include "src/controls/SelectPanelValue.h"
 
 #include "platform/comctrls/TListItems.h"
+#include "platform/sysutils/StrUtils.h"
 
 namespace hemr {
-
-namespace {
-
-std::vector<std::string> SplitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t from = 0;
-    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, from)) {
-        parts.push_back(text.substr(from, at - from));
-        from = at + 1;
-    }
-    parts.push_back(text.substr(from));
-    return parts;
-}
-
-}  // namespace
 
 std::string JoinSavedRows(const rt::TListItems& items) {
     std::string text;
@@ -33,12 +19,14 @@ std::string JoinSavedRows(const rt::TListItems& items) {
 
 std::vector<TSavedRow> SplitSavedRows(const std::string& field) {
     std::vector<TSavedRow> rows;
-    for (const std::string& piece : SplitAt(field, kSavedRowEnd)) {
-        if (!piece.empty()) rows.push_back(SplitAt(piece, kSavedTextSeparator));
+    for (const std::string& piece : rt::SplitString(field, std::string(1, kSavedRowEnd))) {
+        if (!piece.empty()) rows.push_back(rt::SplitString(piece, std::string(1, kSavedTextSeparator)));
     }
     return rows;
 }
 
-std::vector<std::string> SplitSavedFields(const std::string& value) { return SplitAt(value, kSavedFieldSeparator); }
+std::vector<std::string> SplitSavedFields(const std::string& value) {
+    return rt::SplitString(value, std::string(1, kSavedFieldSeparator));
+}
 
 }  // namespace hemr

@@ -23,7 +23,7 @@ using TSavedRow = std::vector<std::string>;
 std::string JoinSavedRows(const rt::TListItems& items);
 // The rows of a field, skipping empty pieces; an empty field gives none.
 std::vector<TSavedRow> SplitSavedRows(const std::string& field);
-// The fields of a saved value, split at code 3.
+// The fields of a saved value, split at code 3; an empty value has none.
 std::vector<std::string> SplitSavedFields(const std::string& value);
 
 }  // namespace hemr

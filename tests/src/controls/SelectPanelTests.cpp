@@ -290,6 +290,15 @@ TEST_F(SelectPanelTest, DuplicatesGoAtOnceOnlyOutsideRangeMode) {
     panel->SetCheckDuplicate(hemr::cd_CheckCase);
     panel->AddRow({"ABC"});
     EXPECT_EQ(panel->Items()->Count(), 2) << "case-sensitive keeps both";
+
+    panel->SetShowColumnHeader(true);
+    panel->AddRow({"0", "z"});
+    panel->ItemList()->ClickColumn(1);
+    EXPECT_EQ(panel->SortColumn(), 1) << "a header click sorts on its column";
+    EXPECT_EQ(Captions().back(), "0");
+    panel->ItemList()->ClickColumn(1);
+    EXPECT_FALSE(panel->SortAscending());
+    EXPECT_EQ(Captions().front(), "0");
 }
 
 TEST_F(SelectPanelTest, TheSavedValueOfAUserChoiceListRoundTrips) {
@@ -333,6 +342,8 @@ TEST_F(SelectPanelTest, RangeAndDiscreteValuesRestoreWithoutChangingTheStyle) {
 
     panel->RestoreValue("sp_Other\x03" "1");
     EXPECT_EQ(panel->Items()->Count(), 1) << "an unknown value leaves the panel as it is";
+    panel->RestoreValue("");
+    EXPECT_EQ(panel->Items()->Count(), 1) << "so does an empty one";
     EXPECT_EQ(panel->BeginEdit()->GetText(), "B");
 }
 
