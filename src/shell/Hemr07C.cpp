@@ -1,6 +1,7 @@
 #include "src/shell/Hemr07C.h"
 
 #include "platform/classes/ClassRegistry.h"
+#include "src/controls/ControlsRegistration.h"
 #include "src/controls/NVForm.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangNvController.h"
@@ -12,6 +13,7 @@ namespace hemr {
 
 void Hemr07CMain() {
     RegisterLangClasses();
+    RegisterControlClasses();
     rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmStandIn::StaticClass()});
     RegisterModuleFormResources();
     // Stands in until the report's own condition form is registered here.
