@@ -9,6 +9,7 @@
 #include <string>
 
 #include "outside/appserver/ServerObjects.h"
+#include "outside/appserver/ToolkitF2WindowDriver.h"
 #include "platform/core/Exceptions.h"
 
 extern "C" __attribute__((visibility("default"))) rt::IDispatch* HemrAppServerFactory(const char* progId) {
@@ -16,6 +17,8 @@ extern "C" __attribute__((visibility("default"))) rt::IDispatch* HemrAppServerFa
         std::string id = progId ? progId : "";
         if (!appserver::IsServerProgId(id))
             return nullptr;
+        // Loaded in-process, the server's lookup windows are the client shell's own forms.
+        appserver::InstallToolkitF2WindowDriver();
         return appserver::CreateServerObject(id, appserver::ServerStore::OpenDefault()).release();
     } catch (const std::exception& e) {
         // No exception may cross the C boundary; the reason goes to the log stream.

@@ -2,14 +2,16 @@
 
 #include <stdexcept>
 
-#include "outside/host/KeyNames.h"
 #include "outside/host/VariantText.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/comctrls/TListView.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/controls/VirtualKeys.h"
+#include "platform/core/Exceptions.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/TInputInjector.h"
 #include "platform/forms/TScreen.h"
 #include "platform/menus/TMenuItem.h"
 #include "platform/sysutils/StrUtils.h"
@@ -36,10 +38,6 @@ const char* KindName(rt::TMsgDlgType kind) {
 std::string TextOf(const nlohmann::json& value, const char* what) {
     if (!value.is_string()) throw StepError(std::string(what) + " must be a text");
     return value.get<std::string>();
-}
-
-rt::TWinControl* FocusedOf(rt::TCustomForm& form) {
-    return form.ActiveControl() != nullptr ? form.ActiveControl() : &form;
 }
 
 }  // namespace
@@ -74,7 +72,7 @@ void ScenarioRunner::Drive(rt::TCustomForm& form) {
         RunStep(step);
         rt::Application().ProcessMessages();
     }
-    if (StillOpen(&form)) PressEscape(form);
+    if (StillOpen(&form)) PressEscape();
 }
 
 void ScenarioRunner::RunModeless() {
@@ -88,15 +86,12 @@ void ScenarioRunner::RunModeless() {
     for (int guard = 0; guard < 16; ++guard) {
         rt::TCustomForm* form = ActiveForm();
         if (form == nullptr || !form->Visible()) break;
-        PressEscape(*form);
+        PressEscape();
         if (ActiveForm() == form && StillOpen(form)) break;
     }
 }
 
-void ScenarioRunner::PressEscape(rt::TCustomForm& form) {
-    rt::Application().Guard(&form, [&] { FocusedOf(form)->HandleKeyDown(rt::VK_ESCAPE, rt::TShiftState{}); });
-    rt::Application().ProcessMessages();
-}
+void ScenarioRunner::PressEscape() { rt::Input().PressKey(rt::VK_ESCAPE); }
 
 void ScenarioRunner::Fail(const std::string& text) {
     failed_ = true;
@@ -157,26 +152,18 @@ void ScenarioRunner::Focus(const nlohmann::json& arg) {
 
 void ScenarioRunner::Type(const nlohmann::json& arg) {
     const std::string text = TextOf(arg, "the text to type");
-    rt::TCustomForm* form = ActiveForm();
-    if (form == nullptr) throw StepError("no form is open");
-    for (char c : text) {
-        FocusedOf(*form)->Perform(rt::WM_CHAR, static_cast<unsigned char>(c));
-        rt::Application().ProcessMessages();
-    }
+    if (ActiveForm() == nullptr) throw StepError("no form is open");
+    rt::Input().TypeText(text);
 }
 
 void ScenarioRunner::Key(const nlohmann::json& arg) {
     const std::string name = TextOf(arg, "the key");
-    const std::optional<KeyStroke> stroke = ParseKeyName(name);
-    if (!stroke) throw StepError("unknown key \"" + name + "\"");
-    rt::TCustomForm* form = ActiveForm();
-    if (form == nullptr) throw StepError("no form is open");
-    rt::TWinControl* target = FocusedOf(*form);
-    const bool consumed = target->HandleKeyDown(stroke->Key, stroke->Shift);
-    const char c = CharOfKey(*stroke);
-    // The character follows the key unless the key was consumed or its window went.
-    if (!consumed && c != 0 && StillOpen(form) && form->Visible() && FocusedOf(*form) == target)
-        target->Perform(rt::WM_CHAR, static_cast<unsigned char>(c));
+    if (ActiveForm() == nullptr) throw StepError("no form is open");
+    try {
+        rt::Input().PressKey(name);
+    } catch (const rt::EConvertError&) {
+        throw StepError("unknown key \"" + name + "\"");
+    }
 }
 
 void ScenarioRunner::Click(const nlohmann::json& arg) {
@@ -187,9 +174,10 @@ void ScenarioRunner::Click(const nlohmann::json& arg) {
     }
     auto* control = dynamic_cast<rt::TControl*>(c);
     if (control == nullptr) throw StepError(arg.get<std::string>() + " cannot be clicked");
-    if (!control->Visible() || !control->EnabledInTree())
+    if (!control->Showing() || !control->EnabledInTree())
         throw StepError(arg.get<std::string>() + " is disabled or hidden");
-    control->Click();
+    // Like a user's click, it may come to nothing: an exit check that keeps the focus elsewhere stops it.
+    rt::Input().Click(control);
 }
 
 void ScenarioRunner::Menu(const nlohmann::json& arg) {
@@ -203,6 +191,10 @@ void ScenarioRunner::Select(const nlohmann::json& arg) {
         throw StepError("select needs {\"control\": NAME, \"index\": N}");
     rt::TComponent* c = Require(arg["control"]);
     const int64_t index = arg["index"].get<int64_t>();
+    if (auto* list = dynamic_cast<rt::TListView*>(c)) {
+        SelectListItem(*list, index);
+        return;
+    }
     for (const char* property : {"ItemIndex", "ActivePageIndex", "TabIndex"}) {
         if (!rt::HasProperty(c, property)) continue;
         const rt::TPropResult r = rt::TrySetOrdProp(c, property, index);
@@ -210,6 +202,14 @@ void ScenarioRunner::Select(const nlohmann::json& arg) {
         return;
     }
     throw StepError(c->Name() + " has nothing to select");
+}
+
+void ScenarioRunner::SelectListItem(rt::TListView& list, int64_t index) {
+    if (index < -1 || index >= list.Items()->Count())
+        throw StepError(list.Name() + " has no item " + std::to_string(index));
+    rt::TListItem* item = index < 0 ? nullptr : list.Items()->Item(static_cast<int>(index));
+    list.SetSelected(item);
+    if (item != nullptr) list.SetItemFocused(item);
 }
 
 void ScenarioRunner::Set(const nlohmann::json& arg) {

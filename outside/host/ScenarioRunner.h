@@ -16,6 +16,7 @@
 namespace rt {
 class TComponent;
 class TCustomForm;
+class TListView;
 }  // namespace rt
 
 namespace host {
@@ -39,7 +40,8 @@ private:
     void RunStep(const nlohmann::json& step);
     void Fail(const std::string& text);
     bool StillOpen(const rt::TCustomForm* form) const;
-    void PressEscape(rt::TCustomForm& form);
+    // Escape as a user presses it, on the active form.
+    void PressEscape();
 
     rt::TCustomForm* ActiveForm() const;
     rt::TComponent* Find(const std::string& name) const;
@@ -51,6 +53,7 @@ private:
     void Click(const nlohmann::json& arg);
     void Menu(const nlohmann::json& arg);
     void Select(const nlohmann::json& arg);
+    void SelectListItem(rt::TListView& list, int64_t index);
     void Set(const nlohmann::json& arg);
     void Get(const nlohmann::json& arg);
     void Answer(const nlohmann::json& arg);

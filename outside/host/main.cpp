@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 
 #include "outside/host/HostHome.h"
 #include "outside/host/PluginSession.h"
+#include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
 #include "platform/os/DynLib.h"
 #include "platform/os/Paths.h"
@@ -82,12 +84,25 @@ int main(int argc, char** argv) {
 
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";
+    std::optional<host::ServerActivity> activity;
     try {
-        host::HostHome(options.home).Prepare(binFolder);
-        host::PluginSession session(options.plugin, transcript);
-        return session.Run(scenario);
+        const host::HostHome home(options.home);
+        home.Prepare(binFolder);
+        activity.emplace(home.ServerFolder(), transcript);
     } catch (const std::exception& e) {
         transcript.Error(e.what());
         return 1;
     }
+    // The jobs and report files of the run come out in the transcript where they happened.
+    transcript.SetBeforeLine([&activity] { activity->Report(); });
+    int code = 1;
+    try {
+        host::PluginSession session(options.plugin, transcript);
+        code = session.Run(scenario);
+    } catch (const std::exception& e) {
+        transcript.Error(e.what());
+    }
+    activity->Report();
+    transcript.SetBeforeLine({});
+    return code;
 }

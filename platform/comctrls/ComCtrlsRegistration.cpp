@@ -4,6 +4,7 @@
 #include "platform/comctrls/TAnimate.h"
 #include "platform/comctrls/TListColumn.h"
 #include "platform/comctrls/TListView.h"
+#include "platform/comctrls/TMonthCalendar.h"
 #include "platform/comctrls/TPageControl.h"
 #include "platform/comctrls/TTabSheet.h"
 #include "platform/comctrls/TToolBar.h"
@@ -14,7 +15,7 @@ namespace rt {
 void RegisterComCtrlsClasses() {
     RegisterClasses({TPageControl::StaticClass(), TTabSheet::StaticClass(), TListView::StaticClass(),
                      TListColumn::StaticClass(), TToolBar::StaticClass(), TToolButton::StaticClass(),
-                     TAnimate::StaticClass()});
+                     TAnimate::StaticClass(), TMonthCalendar::StaticClass()});
 }
 
 }  // namespace rt

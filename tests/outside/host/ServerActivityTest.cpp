@@ -1,0 +1,92 @@
+// The transcript lines of what the embedded server did during a run.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "outside/appserver/JobStore.h"
+#include "outside/appserver/ServerStore.h"
+#include "outside/host/ServerActivity.h"
+#include "platform/core/Variant.h"
+#include "tests/outside/host/TranscriptCapture.h"
+#include "tests/platform/os/TempFolder.h"
+
+using rt::Variant;
+
+namespace {
+
+// A small condition array: environment, captions and values, texts in code page 936.
+Variant Conditions(const char* program) {
+    const Variant caption = Variant::ArrayOf({Variant::Bytes("\xb9\xab\xcb\xbe", 936), "sp01"});
+    return Variant::ArrayOf({Variant::ArrayOf({program, "DEMO", "TEST", "01", "DS"}), Variant::ArrayOf({caption}),
+                             Variant::ArrayOf({Variant::ArrayOf({"\x04", "01", "03"})})});
+}
+
+class ServerActivityTest : public ::testing::Test {
+protected:
+    void WriteReport(const std::string& name, const std::string& text) {
+        std::filesystem::create_directories(server + "/Report");
+        std::ofstream(server + "/Report/" + name, std::ios::binary | std::ios::trunc) << text;
+    }
+    std::string AddJob(const char* program) {
+        return appserver::JobStore(appserver::ServerStore::Open(server)).Add(Conditions(program), "PC01");
+    }
+
+    rt_test::TempFolder temp;
+    std::string server = temp.Path() + "/server";
+    host_test::TranscriptCapture out;
+};
+
+TEST_F(ServerActivityTest, AJobAcceptedDuringTheRunComesOutBeforeTheNextLineWithItsConditionsAsStored) {
+    AddJob("HEMR06");  // before the run: not this run's job
+    host::ServerActivity activity(server, out.transcript);
+    out.transcript.SetBeforeLine([&] { activity.Report(); });
+    const std::string id = AddJob("HEMR07");
+    out.transcript.Event(304);
+    out.transcript.Event(320);
+
+    const auto lines = out.Lines();
+    ASSERT_EQ(out.Kinds(), (std::vector<std::string>{"job", "event", "event"}))
+        << "one line for the job, written where it happened";
+    const nlohmann::json& job = lines[0]["job"];
+    EXPECT_EQ(job["id"], id);
+    EXPECT_EQ(job["program"], "HEMR07");
+    EXPECT_EQ(job["creator"], "DS");
+    EXPECT_EQ(job["status"], "QUEUED");
+    const nlohmann::json& caption = job["conditions"]["items"][1]["items"][0]["items"][0];
+    EXPECT_EQ(caption["codepage"], 936) << "byte strings keep their code page: " << caption.dump();
+    EXPECT_EQ(caption["bytes"], "公司");
+    EXPECT_EQ(job["conditions"]["items"][2]["items"][0]["items"][2], "03");
+}
+
+TEST_F(ServerActivityTest, ReportFilesAreListedWhenWrittenOrRewrittenButNotWhenUnchanged) {
+    WriteReport("old.csv", "earlier run");
+    host::ServerActivity activity(server, out.transcript);
+    out.transcript.SetBeforeLine([&] { activity.Report(); });
+    WriteReport("HEMR07_1.html", "<html></html>");
+    WriteReport("HEMR07_1.csv", "a,b");
+    out.transcript.Event(304);
+    out.transcript.Event(320);
+    WriteReport("HEMR07_1.csv", "a,b,c");
+    activity.Report();
+
+    std::vector<std::string> paths;
+    for (const nlohmann::json& line : out.Lines())
+        if (line.contains("report")) paths.push_back(line["report"]["path"].get<std::string>());
+    const std::string folder = activity.ReportFolder();
+    EXPECT_EQ(paths, (std::vector<std::string>{folder + "/HEMR07_1.csv", folder + "/HEMR07_1.html",
+                                               folder + "/HEMR07_1.csv"}))
+        << "the new files in name order, then the rewritten one; the file of an earlier run never";
+    EXPECT_EQ(out.Kinds().front(), "report");
+}
+
+TEST_F(ServerActivityTest, WithoutAReportFolderOrJobsNothingIsWritten) {
+    host::ServerActivity activity(server, out.transcript);
+    activity.Report();
+    EXPECT_TRUE(out.Lines().empty());
+    EXPECT_FALSE(out.transcript.HadError());
+}
+
+}  // namespace
