@@ -58,8 +58,13 @@ public:
         }
         registry_ = std::make_unique<rt_test::ScopedEnv>("NVR_REGISTRY", temp_.Write("nvr.reg", reg).c_str());
         std::filesystem::create_directories(server);
-        temp_.Write("KestrelC.ini", "[CodePage]\r\nUICodePage=936\r\nDBCodePage=936\r\n"
-                                    "[Server Information]\r\nComputerName=127.0.0.1\r\nServerPort=211\r\n");
+        NameServer("127.0.0.1", 211);
+    }
+
+    // The application server the client configuration names.
+    void NameServer(const std::string& computer, int port) const {
+        temp_.Write("KestrelC.ini", "[CodePage]\r\nUICodePage=936\r\nDBCodePage=936\r\n[Server Information]\r\n"
+                                    "ComputerName=" + computer + "\r\nServerPort=" + std::to_string(port) + "\r\n");
     }
 
 private:
