@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "outside/host/ScenarioRunner.h"
+#include "platform/automation/ComObj.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/forms/TApplication.h"
 
@@ -16,7 +17,11 @@ PluginSession::PluginSession(std::string pluginPath, Transcript& transcript)
 
 void PluginSession::ControllerEvent(int32_t Code, hemr::IDLLController*) { transcript_.Event(Code); }
 
-rt::Variant PluginSession::CreateSession() { return rt::Variant(); }
+rt::Variant PluginSession::CreateSession() {
+    // The application server's session object, created by its ProgID through
+    // the registry file the install folder holds.
+    return rt::CreateOleObject(kSessionProgId);
+}
 
 rt::Variant PluginSession::ParamsOf(const nlohmann::json& params) {
     // A plain list is the zero-based parameter array; anything else is one variant.

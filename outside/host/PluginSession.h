@@ -26,8 +26,10 @@ public:
     // Written to the transcript as it comes.
     void ControllerEvent(int32_t Code, hemr::IDLLController* Sender);
 
-    // The shell's server session; none until the application server's session is embedded.
+    // The shell's server session: the embedded application server's session
+    // object; raises when the registry names no library for it.
     static rt::Variant CreateSession();
+    static constexpr const char* kSessionProgId = "OstrelWorkCenter.Manager";
 
     static rt::Variant DefaultParams();
     // The scenario's "params": a list of variants in the transcript's form.

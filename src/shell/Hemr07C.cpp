@@ -1,23 +1,51 @@
 #include "src/shell/Hemr07C.h"
 
+#include "platform/buttons/ButtonsRegistration.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/comctrls/ComCtrlsRegistration.h"
+#include "platform/extctrls/ExtCtrlsRegistration.h"
+#include "platform/graphics/GraphicsRegistration.h"
+#include "platform/lists/ListsRegistration.h"
+#include "platform/maskedit/MaskEditRegistration.h"
+#include "platform/menus/MenusRegistration.h"
+#include "platform/stdctrls/StdCtrlsRegistration.h"
 #include "src/controls/ControlsRegistration.h"
 #include "src/controls/NVForm.h"
+#include "src/controls/SelectPanel.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangNvController.h"
+#include "src/framework/BaseGene.h"
 #include "src/shell/DLLFunc.h"
+#include "src/shell/Hemr07CF.h"
 #include "src/shell/ModuleForms.h"
-#include "src/shell/StandInCF.h"
 
 namespace hemr {
 
+namespace {
+
+// The toolkit classes the module's form resources name.
+void RegisterToolkitClasses() {
+    rt::RegisterGraphicsClasses();
+    rt::RegisterStdControls();
+    rt::RegisterButtons();
+    rt::RegisterComCtrlsClasses();
+    rt::RegisterExtControls();
+    rt::RegisterListClasses();
+    rt::RegisterMaskEdit();
+    rt::RegisterMenuClasses();
+}
+
+}  // namespace
+
 void Hemr07CMain() {
+    RegisterToolkitClasses();
     RegisterLangClasses();
     RegisterControlClasses();
-    rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmStandIn::StaticClass()});
+    RegisterSelectPanelClasses();
+    rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmBaseGene::StaticClass(),
+                         TfrmHemr07::StaticClass()});
     RegisterModuleFormResources();
-    // Stands in until the report's own condition form is registered here.
-    frmBaseGeneClass = TfrmStandIn::StaticClass();
+    frmBaseGeneClass = TfrmHemr07::StaticClass();
 }
 
 }  // namespace hemr

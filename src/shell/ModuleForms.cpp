@@ -3,20 +3,31 @@
 #include <string>
 
 #include "platform/core/EmbeddedFile.h"
-#include "platform/os/Paths.h"
+#include "platform/core/Exceptions.h"
 #include "platform/streaming/FormResources.h"
+#include "platform/sysutils/StrUtils.h"
 
 const rt::EmbeddedFile* ModuleFormFiles(size_t& count);
 
 namespace hemr {
 
+std::string FormResourceClassName(const std::string& text) {
+    // The first line reads "object|inherited|inline Name: TClass".
+    const std::string first = rt::Trim(text.substr(0, text.find('\n')));
+    const size_t colon = first.find(':');
+    if (colon == std::string::npos) return "";
+    return rt::Trim(first.substr(colon + 1));
+}
+
 void RegisterModuleFormResources() {
     size_t count = 0;
     const rt::EmbeddedFile* files = ModuleFormFiles(count);
     for (size_t i = 0; i < count; ++i) {
-        const std::string fileName = files[i].name;
-        const std::string className = fileName.substr(0, fileName.size() - rt::ExtractFileExt(fileName).size());
-        rt::RegisterFormResource(className, std::string(files[i].Bytes()));
+        std::string text(files[i].Bytes());
+        const std::string className = FormResourceClassName(text);
+        if (className.empty())
+            throw rt::EInvalidOperation(std::string("The form resource ") + files[i].name + " names no class");
+        rt::RegisterFormResource(className, std::move(text));
     }
 }
 

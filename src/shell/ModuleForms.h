@@ -1,9 +1,13 @@
 #pragma once
-// The form resources built into the module, one file per form class named
-// after the class ("TNVForm.dfm"), registered with the toolkit when it loads.
+// The form resources built into the module, one file per form, registered
+// with the toolkit under the class their first line names when it loads.
+
+#include <string>
 
 namespace hemr {
 
 void RegisterModuleFormResources();
+// "inherited frmHemr07: TfrmHemr07" gives "TfrmHemr07"; "" when the first line names none.
+std::string FormResourceClassName(const std::string& text);
 
 }  // namespace hemr

@@ -75,19 +75,19 @@ TEST(HostRun, HostCallsGetsAndABadStepAreWrittenInOrder) {
     rt_test::TempFolder temp;
     const std::string scenario = temp.Write("s.json", R"({"steps": [
         {"host": {"call": "GetVersion"}},
-        {"get": {"control": "frmStandIn", "property": "KeyPreview"}},
+        {"get": {"control": "frmHemr07", "property": "KeyPreview"}},
         {"host": {"call": "HostMessage", "args": [5, 0, "hello"]}},
-        {"get": {"control": "frmStandIn", "property": "ReceivedParams"}},
+        {"get": {"control": "frmHemr07", "property": "Caption"}},
         {"click": "btnNowhere"},
         {"host": {"call": "GetVisible"}}
     ]})");
     const HostRun run = RunHost(temp.Path() + "/home", scenario);
     EXPECT_NE(run.exitCode, 0) << "a step that cannot run fails the run";
     ASSERT_GE(run.lines.size(), 8u);
-    EXPECT_EQ(run.lines[2]["result"], "870401-0.00.00");
+    EXPECT_EQ(run.lines[2]["result"], "890901");
     EXPECT_EQ(run.lines[3]["value"], true);
     EXPECT_EQ(run.lines[4]["result"], 0);
-    EXPECT_EQ(run.lines[5]["value"], "\"hello\"");
+    EXPECT_EQ(run.lines[5]["value"], "员工年龄分布表[V9.0 Build 890901]");
     ASSERT_TRUE(run.lines[6].contains("error"));
     EXPECT_NE(run.lines[6]["error"].get<std::string>().find("btnNowhere"), std::string::npos);
     EXPECT_EQ(EventsOf(run), (std::vector<int>{256, 272, 288, 304})) << "the rest is skipped and Escape closes";
@@ -102,6 +102,27 @@ TEST(HostRun, AModelessRunClosesTheFormWhenTheStepsRunOut) {
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.lines[2]["result"], -1) << "visible, with every bit set";
     EXPECT_EQ(EventsOf(run), (std::vector<int>{256, 272, 304})) << "a modeless form is freed while it is up";
+    EXPECT_EQ(run.lines.back()["result"]["code"], 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HostRun, TheReportFormOpensOnTheEmbeddedServerAndCancelGivesResultTwo) {
+    rt_test::TempFolder temp;
+    const HostRun run = RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-cancel.json");
+    ASSERT_EQ(run.exitCode, 0);
+    bool captionRead = false;
+    for (const nlohmann::json& line : run.lines) {
+        EXPECT_EQ(line.dump().find("程序窗口与程序代号不符"), std::string::npos) << "no E;000036: " << line.dump();
+        if (line.contains("value")) {
+            EXPECT_EQ(line["value"], "员工年龄分布表[V9.0 Build 890901]") << "program title and system version";
+            captionRead = true;
+        }
+    }
+    EXPECT_TRUE(captionRead);
+    EXPECT_EQ(EventsOf(run), (std::vector<int>{256, 272, 288, 304}));
     EXPECT_EQ(run.lines.back()["result"]["code"], 2);
 }
 

@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,7 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "include/DLLController.h"
+#include "platform/automation/ComObj.h"
 #include "platform/classes/TObject.h"
+#include "tests/platform/os/TempFolder.h"
 #include "platform/os/DynLib.h"
 #include "platform/os/Paths.h"
 
@@ -39,6 +42,37 @@ public:
     std::function<void(int32_t)> onEvent;
 };
 
+// An install folder as the shell prepares it: the registry file naming the
+// folders and the application server's objects, and a client configuration
+// whose server is the local one.
+class TInstallHome {
+public:
+    TInstallHome() {
+        const std::string client = temp_.Path() + "/";
+        const std::string server = temp_.Path() + "/server/";
+        std::string reg = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\NVR\\Kestrel]\r\n\"ClientPath\"=\"" + client +
+                          "\"\r\n\"ServerPath\"=\"" + server + "\"\r\n";
+        for (const char* progId : {"OstrelWorkCenter.Manager", "ZizuvaRoderirO.dmReportCounter"}) {
+            reg += std::string("\r\n[HKEY_CLASSES_ROOT\\") + progId + "\\InprocServer32]\r\n@=\"" + BinFolder() +
+                   "/HemrAppServer.so\"\r\n\"Factory\"=\"HemrAppServerFactory\"\r\n";
+        }
+        registry_ = std::make_unique<rt_test::ScopedEnv>("NVR_REGISTRY", temp_.Write("nvr.reg", reg).c_str());
+        std::filesystem::create_directories(server);
+        NameServer("127.0.0.1", 211);
+    }
+
+    // The application server the client configuration names.
+    void NameServer(const std::string& computer, int port) const {
+        temp_.Write("KestrelC.ini", "[CodePage]\r\nUICodePage=936\r\nDBCodePage=936\r\n[Server Information]\r\n"
+                                    "ComputerName=" + computer + "\r\nServerPort=" + std::to_string(port) + "\r\n");
+    }
+
+private:
+    rt_test::TempFolder temp_;
+    std::unique_ptr<rt_test::ScopedEnv> registry_;
+    rt_test::ScopedEnv acp_{"NVR_ACP", "936"};
+};
+
 class PluginTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -53,12 +87,14 @@ protected:
 
     std::unique_ptr<hemr::IDLLController> NewController() {
         std::unique_ptr<hemr::IDLLController> c(getController_());
+        c->Session = rt::CreateOleObject("OstrelWorkCenter.Manager");
         c->OnEvent = log.Handler();
         return c;
     }
 
     static rt::Variant DefaultParams() { return rt::Variant::ArrayOf({"796", "KWTest60", "KWTest60", 0, ""}); }
 
+    TInstallHome home;
     TEventLog log;
     static inline void* library_ = nullptr;
     static inline hemr::TGetControllerFn getController_ = nullptr;

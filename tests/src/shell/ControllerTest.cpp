@@ -5,7 +5,7 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/forms/TScreen.h"
 #include "src/shell/DLLFunc.h"
-#include "src/shell/StandInCF.h"
+#include "tests/src/shell/StandInForm.h"
 #include "tests/src/shell/ShellTestSupport.h"
 
 namespace {
@@ -14,18 +14,31 @@ using hemr::IDLLController;
 using hemr::TDLLRPCtrller;
 using hemr_test::TEventLog;
 
+// The controller is tested with the stand-in form, which keeps what it is sent.
 class ControllerTest : public hemr_test::ShellTest {
 protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        saved_ = hemr::frmBaseGeneClass;
+        hemr::frmBaseGeneClass = hemr_test::TfrmStandIn::StaticClass();
+    }
+    void TearDown() override {
+        hemr::frmBaseGeneClass = saved_;
+        ShellTest::TearDown();
+    }
     std::unique_ptr<IDLLController> NewController() {
         std::unique_ptr<IDLLController> c(GetController());
         c->OnEvent = log.Handler();
         return c;
     }
-    static hemr::TfrmStandIn* FormOf(IDLLController& c) {
-        return dynamic_cast<hemr::TfrmStandIn*>(static_cast<TDLLRPCtrller&>(c).Form);
+    static hemr_test::TfrmStandIn* FormOf(IDLLController& c) {
+        return dynamic_cast<hemr_test::TfrmStandIn*>(static_cast<TDLLRPCtrller&>(c).Form);
     }
 
     TEventLog log;
+
+private:
+    rt::TClass saved_ = nullptr;
 };
 
 // Records calls of the form's own show/hide/destroy handlers.
@@ -71,7 +84,7 @@ TEST_F(ControllerTest, InitializeCreatesTheFormAndReportsItsProgramInfo) {
     ASSERT_EQ(c->Initialize(DefaultParams()), 0);
     EXPECT_EQ(log.codes, (std::vector<int32_t>{0x100}));
     EXPECT_EQ(log.senders.front(), c.get()) << "the controller is the sender";
-    hemr::TfrmStandIn* form = FormOf(*c);
+    hemr_test::TfrmStandIn* form = FormOf(*c);
     ASSERT_NE(form, nullptr);
     EXPECT_FALSE(c->IsFormFreed());
     EXPECT_EQ(form->Owner(), nullptr) << "the form has no owner";
@@ -128,7 +141,7 @@ TEST_F(ControllerTest, ModelessFormShowsAndHidesThroughSetVisible) {
 TEST_F(ControllerTest, StartParametersReachTheFormOnlyThroughApplyParamsAndKindsFiveAndNine) {
     auto c = NewController();
     ASSERT_EQ(c->Initialize(DefaultParams()), 0);
-    hemr::TfrmStandIn* form = FormOf(*c);
+    hemr_test::TfrmStandIn* form = FormOf(*c);
     EXPECT_EQ(c->HostMessage(7, 0, "seven"), -1);
     EXPECT_EQ(form->StartParamsCount(), 0) << "kind 7 does not touch the form";
     EXPECT_EQ(c->HostMessage(5, 123, "five"), 0);
@@ -209,13 +222,6 @@ TEST_F(ControllerTest, MissingRegistrationsRaiseTheInternalErrors) {
     hemr::frmBaseGeneClass = formClass;
     EXPECT_TRUE(c->IsFormFreed());
     EXPECT_TRUE(log.codes.empty());
-}
-
-TEST(ProgramCodeOfModule, LibraryNamesLoseTheirLastLetterAndStayAtLeastSixLong) {
-    EXPECT_EQ(hemr::ProgramCodeOfModule("/opt/x/Hemr07C.so"), "HEMR07");
-    EXPECT_EQ(hemr::ProgramCodeOfModule("Hemr07C.SO"), "HEMR07");
-    EXPECT_EQ(hemr::ProgramCodeOfModule("/bin/Hemr07CX"), "HEMR07") << "a file that is no library drops two";
-    EXPECT_EQ(hemr::ProgramCodeOfModule("Abc.so"), "ABC.SO") << "short names keep six characters";
 }
 
 }  // namespace

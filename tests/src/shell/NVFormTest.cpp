@@ -4,8 +4,8 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/TBitmap.h"
 #include "src/environment/CodeConverter.h"
+#include "src/controls/NVForm.h"
 #include "src/environment/LangNvController.h"
-#include "src/shell/StandInCF.h"
 #include "tests/src/shell/ShellTestSupport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "src/shell/StandInCF.h"
+#include "tests/src/shell/StandInForm.h"
 
 #include <algorithm>
 
@@ -6,27 +6,14 @@
 #include "platform/controls/VirtualKeys.h"
 #include "platform/os/Paths.h"
 #include "platform/sysutils/StrUtils.h"
+#include "src/framework/BaseGeneU.h"
 
-namespace hemr {
+namespace hemr_test {
 
-namespace {
-
-constexpr int32_t kResultCancelled = 2;
-constexpr size_t kMinProgramCode = 6;
-
-bool IsLibraryFile(const std::string& fileName) { return rt::SameText(rt::ExtractFileExt(fileName), ".so"); }
-
-}  // namespace
-
-std::string ProgramCodeOfModule(const std::string& modulePath) {
-    const std::string name = rt::ExtractFileName(modulePath);
-    const size_t ext = rt::ExtractFileExt(name).size();
-    const size_t drop = ext + (IsLibraryFile(name) ? 1 : 2);
-    const size_t length = std::max(name.size() > drop ? name.size() - drop : 0, kMinProgramCode);
-    return rt::UpperCase(name.substr(0, std::min(length, name.size())));
+TfrmStandIn::TfrmStandIn(rt::TComponent* owner) : hemr::TNVForm(owner) {
+    SetCaption("HEMR07");
+    OnClose = rt::TCloseEvent::Of<&TfrmStandIn::FormClose>(this);
 }
-
-TfrmStandIn::TfrmStandIn(rt::TComponent* owner) : TNVForm(owner) {}
 
 void TfrmStandIn::Publish(rt::TPublisher<TfrmStandIn>& p) {
     p.Property("ReceivedParams", &TfrmStandIn::ReceivedParams).Stored(false);
@@ -36,7 +23,7 @@ void TfrmStandIn::Publish(rt::TPublisher<TfrmStandIn>& p) {
 
 void TfrmStandIn::SetModulePath(const std::string& path) {
     modulePath_ = path;
-    programCode_ = ProgramCodeOfModule(path);
+    programCode_ = rt::UpperCase(hemr::ProgramCodeOfModule(path));
 }
 
 bool TfrmStandIn::InitForm(const rt::Variant& params) {
@@ -57,7 +44,7 @@ void TfrmStandIn::ApplyStartParams(const rt::Variant& params) {
 
 void TfrmStandIn::FormClose(rt::TObject*, rt::TCloseAction& Action) {
     // Nothing can be submitted here, so every close is a cancel.
-    resultCode_ = kResultCancelled;
+    resultCode_ = rt::mrCancel;
     resultData_ = rt::Variant();
     Action = rt::caFree;
 }
@@ -68,7 +55,7 @@ void TfrmStandIn::KeyDown(uint16_t& key, rt::TShiftState shift) {
         Close();
         return;
     }
-    TNVForm::KeyDown(key, shift);
+    hemr::TNVForm::KeyDown(key, shift);
 }
 
-}  // namespace hemr
+}  // namespace hemr_test

@@ -1,16 +1,16 @@
 #pragma once
-// A minimal condition form on the base form. It serves the controller until
-// the report's own condition form is registered: it takes the start
-// parameters, keeps what it was sent, and Escape closes it as cancelled.
+// A minimal condition form on the base form for the controller's tests: it
+// takes the start parameters, keeps what it was sent, and Escape closes it
+// as cancelled.
 
 #include "platform/classes/Events.h"
 #include "src/controls/NVForm.h"
 #include "src/shell/ShellForm.h"
 
-namespace hemr {
+namespace hemr_test {
 
-class TfrmStandIn : public TNVForm, public IShellForm {
-    RT_CLASS(TfrmStandIn, TNVForm)
+class TfrmStandIn : public hemr::TNVForm, public hemr::IShellForm {
+    RT_CLASS(TfrmStandIn, hemr::TNVForm)
 
 public:
     explicit TfrmStandIn(rt::TComponent* owner);
@@ -59,7 +59,4 @@ private:
     rt::Variant resultData_;
 };
 
-// The program code a module file name stands for: "Hemr07C.so" gives "HEMR07".
-std::string ProgramCodeOfModule(const std::string& modulePath);
-
-}  // namespace hemr
+}  // namespace hemr_test

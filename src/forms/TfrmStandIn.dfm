@@ -1,4 +1,0 @@
-inherited frmStandIn: TfrmStandIn
-  Caption = 'HEMR07'
-  OnClose = FormClose
-end
