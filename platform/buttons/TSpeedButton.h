@@ -59,6 +59,9 @@ public:
     // Paint goes here; give it a bitmap to get pixels.
     TCanvas* Canvas() const { return canvas_.get(); }
 
+    // The release of the mouse button has clicked the button already.
+    void UserClick() override {}
+
 protected:
     void Paint() override;
     void TextChanged() override { Invalidate(); }

@@ -1,6 +1,5 @@
 #include "src/controls/ClickControl.h"
 
-#include "platform/buttons/TSpeedButton.h"
 #include "platform/controls/TControl.h"
 
 namespace hemr {
@@ -9,9 +8,9 @@ void ClickControl(rt::TControl* control, rt::WPARAM keys, rt::LPARAM position) {
     if (control == nullptr) return;
     control->Perform(rt::WM_LBUTTONDOWN, keys, position);
     control->Perform(rt::WM_LBUTTONUP, keys, position);
-    // The toolkit's controls click on a user's click, not on the raw messages;
-    // only a speed button clicks on the release itself.
-    if (dynamic_cast<rt::TSpeedButton*>(control) != nullptr || !control->EnabledInTree()) return;
+    // The toolkit's controls click on a user's click, not on the raw messages
+    // (a speed button, which clicks on the release itself, ignores it).
+    if (!control->EnabledInTree()) return;
     control->UserClick();
 }
 

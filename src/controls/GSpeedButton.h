@@ -24,9 +24,6 @@ public:
     int HintIndex() const { return hintIndex_; }
     void SetHintIndex(int index) { hintIndex_ = index; }
 
-    // The release of the mouse button has clicked the button already.
-    void UserClick() override {}
-
 private:
     void LoadGlyph(int index);
 

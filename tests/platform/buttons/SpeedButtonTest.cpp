@@ -4,6 +4,8 @@
 
 #include "platform/buttons/TSpeedButton.h"
 #include "platform/controls/TWinControl.h"
+#include "platform/forms/TForm.h"
+#include "platform/forms/TInputInjector.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 
@@ -87,6 +89,21 @@ TEST_F(SpeedButtonTest, MouseClickTogglesGroupedButtonBeforeOnClickButProgramCli
     a->Perform(WM_LBUTTONUP, 0, PointToLParam(500, 3));
     EXPECT_EQ(counter.clicks, 3) << "releasing outside the button is no click";
     EXPECT_FALSE(a->Down());
+}
+
+TEST_F(SpeedButtonTest, InjectedUserClickClicksOnce) {
+    struct Counter : TObject {
+        int clicks = 0;
+        void Clicked(TObject*) { ++clicks; }
+    } counter;
+    TForm form(nullptr);
+    auto* b = new TSpeedButton(&form);
+    b->SetParent(&form);
+    b->SetBounds(10, 10, 23, 23);
+    b->OnClick = TNotifyEvent::Of<&Counter::Clicked>(&counter);
+    form.Show();
+    ASSERT_TRUE(Input().Click(b));
+    EXPECT_EQ(counter.clicks, 1) << "the release clicks; the user click adds nothing";
 }
 
 TEST_F(SpeedButtonTest, DisabledButtonIgnoresTheMouse) {
