@@ -9,6 +9,7 @@
 #include "platform/maskedit/MaskEditRegistration.h"
 #include "platform/menus/MenusRegistration.h"
 #include "platform/stdctrls/StdCtrlsRegistration.h"
+#include "src/controls/ControlsRegistration.h"
 #include "src/controls/NVForm.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangNvController.h"
@@ -38,6 +39,7 @@ void RegisterToolkitClasses() {
 void Hemr07CMain() {
     RegisterToolkitClasses();
     RegisterLangClasses();
+    RegisterControlClasses();
     rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmBaseGene::StaticClass(),
                          TfrmHemr07::StaticClass()});
     RegisterModuleFormResources();
