@@ -114,7 +114,7 @@ inherited frmBaseGene: TfrmBaseGene
     Width = 3
     Height = 319
   end
-  object pgOption: TPageControl
+  object pgOption: TExtPageControl
     Left = 153
     Top = 0
     Width = 399
@@ -130,11 +130,13 @@ inherited frmBaseGene: TfrmBaseGene
     object tsOption2: TTabSheet
       Caption = '系统选项'
       OnShow = tsOption2Show
-      object lblToday: TLabel
+      object lblToday: TDBLabel
         Left = 8
         Top = 12
         Width = 48
         Height = 13
+        AutoAlign = False
+        AutoCaption = False
         Caption = '制表日期'
         FocusControl = edPrintDate
       end
@@ -146,11 +148,13 @@ inherited frmBaseGene: TfrmBaseGene
         Hint = '[F2]日期快手'
         TabOrder = 0
       end
-      object btnPrintDate: TSpeedButton
-        Left = 145
+      object btnPrintDate: TF2Button
+        Left = 147
         Top = 8
         Width = 21
         Height = 21
+        F2Control = edPrintDate
+        GlyphIndex = 9
         Hint = '日期快手'
       end
     end

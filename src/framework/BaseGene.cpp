@@ -24,6 +24,8 @@
 #include "platform/sysutils/DateFormat.h"
 #include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
+#include "src/controls/ControlMessages.h"
+#include "src/controls/F2Button.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/KestrelIniC.h"
 #include "src/environment/KestrelIniS.h"
@@ -696,9 +698,7 @@ void TfrmBaseGene::ArrangeSystemPage() {
     }
     if (edPrintDate != nullptr) {
         edPrintDate->SetBounds(60, 8, 85, edPrintDate->Height());
-        if (btnPrintDate != nullptr)
-            btnPrintDate->SetBounds(edPrintDate->Left() + edPrintDate->Width(), edPrintDate->Top(),
-                                    btnPrintDate->Width(), edPrintDate->Height());
+        if (auto* lookup = dynamic_cast<TF2Button*>(btnPrintDate)) lookup->AlignToControl();
     }
 }
 
@@ -789,6 +789,15 @@ void TfrmBaseGene::KeyDown(uint16_t& key, rt::TShiftState shift) {
     } else {
         TNVForm::KeyDown(key, shift);
     }
+}
+
+void TfrmBaseGene::WndProc(rt::TMessage& message) {
+    if (message.Msg == LookupRequestMessage) {
+        F2Handling(reinterpret_cast<rt::TWinControl*>(message.LParam));
+        message.Result = 1;
+        return;
+    }
+    TNVForm::WndProc(message);
 }
 
 void TfrmBaseGene::KeyPress(char& key) {

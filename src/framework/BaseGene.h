@@ -208,6 +208,8 @@ protected:
     void FocusChanged(rt::TWinControl* control) override;
     void KeyDown(uint16_t& key, rt::TShiftState shift) override;
     void KeyPress(char& key) override;
+    // Answers the lookup request of lookup buttons and selection panels.
+    void WndProc(rt::TMessage& message) override;
 
 private:
     void BindControls();

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "include/hemr/SvrController.h"
+#include "platform/core/Exceptions.h"
 #include "platform/os/DynLib.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
@@ -92,13 +93,21 @@ bool TServerLibraryRun::Run(const rt::Variant& arguments, std::string& releaseMe
     if (getController == nullptr) return false;
     ISvrController* controller = getController();
     if (controller == nullptr) return false;
+    // An exception thrown by the library may live in the library's code, which
+    // is unloaded before the caller sees it: only its text leaves this scope.
+    std::string failure;
+    bool failed = false;
     try {
         controller->Run(arguments);
+    } catch (const std::exception& e) {
+        failure = e.what();
+        failed = true;
     } catch (...) {
-        controller->Release(releaseMessage);
-        throw;
+        failure = "The server library " + path + " failed";
+        failed = true;
     }
     controller->Release(releaseMessage);
+    if (failed) throw rt::Exception(failure);
     return true;
 }
 

@@ -25,8 +25,9 @@ public:
     // The library file to load after its update check, "" when none is usable.
     std::string LocateLibrary() const;
     // Loads the library, runs its controller with `arguments` and releases it
-    // in every case. False when the library or its export is missing; an
-    // exception of the run reaches the caller after the release.
+    // in every case. False when the library or its export is missing; a
+    // failure of the run reaches the caller as an rt::Exception with its
+    // text, after the release.
     bool Run(const rt::Variant& arguments, std::string& releaseMessage) const;
 
     // True where the library must stay loaded after a run: the one old

@@ -185,6 +185,12 @@ TEST_F(BaseGeneWorkTest, F2OnThePrintDateUsesTheDateWindowOrEmptiesWithoutIt) {
     ASSERT_NE(call, nullptr);
     EXPECT_FALSE(call->args[0][0].ToBool()) << "layout 1 is not a year-of-republic layout";
     EXPECT_EQ(rt::VarToStr(call->args[0][2]), "KWDB");
+
+    fake->f2Window->inputDay = "20240401";
+    form->btnOk->SetFocus();
+    form->btnPrintDate->Click();
+    EXPECT_EQ(edit->GetText(), "2024/04/01") << "the lookup button asks for the same F2 handling";
+    EXPECT_EQ(form->ActiveControl(), edit);
 }
 
 TEST_F(BaseGeneWorkTest, StartParametersApplyGenericConditionsAndRunTheirMode) {
