@@ -15,6 +15,7 @@
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangNvController.h"
 #include "src/framework/BaseGene.h"
+#include "src/shell/BaseOpt.h"
 #include "src/shell/DLLFunc.h"
 #include "src/shell/Hemr07CF.h"
 #include "src/shell/ModuleForms.h"
@@ -43,7 +44,7 @@ void Hemr07CMain() {
     RegisterControlClasses();
     RegisterSelectPanelClasses();
     rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmBaseGene::StaticClass(),
-                         TfrmHemr07::StaticClass()});
+                         TfrmBaseOpt::StaticClass(), TfrmHemr07::StaticClass()});
     RegisterModuleFormResources();
     frmBaseGeneClass = TfrmHemr07::StaticClass();
 }

@@ -1,0 +1,196 @@
+#pragma once
+// The schedule options form: between the generic condition form and the
+// report forms it turns the filled-in conditions into a job for the
+// report-counter server object. The user chooses when the job runs (work
+// queue, at once, at a given moment, or periodically) and whom to notify;
+// OK submits the job and by default closes the form.
+
+#include <string>
+#include <vector>
+
+#include "src/environment/FirstRunDate.h"
+#include "src/framework/BaseGene.h"
+
+namespace rt {
+class TBitBtn;
+class TCustomCheckBox;
+class TCustomMaskEdit;
+class TGroupBox;
+class TMenuItem;
+class TPanel;
+class TPopupMenu;
+class TRadioButton;
+class TSpeedButton;
+class TSpinEdit;
+}  // namespace rt
+
+namespace hemr {
+
+// Element 0 of a period rule beside the calendar kinds of the first-run date:
+// every n hours, and no rule at all.
+inline constexpr int pkHourly = 3;
+inline constexpr int pkNone = -1;
+
+// Environment item 10: how the job is started.
+enum TGenerationTime { gtQueue = 0, gtRealTime = 1, gtExceptTime = 2 };
+
+class TfrmBaseOpt : public TfrmBaseGene {
+    RT_CLASS(TfrmBaseOpt, TfrmBaseGene)
+
+public:
+    // The scheme and job server of every report form.
+    static constexpr const char* ReportCounterProgID = "ZizuvaRoderirO.dmReportCounter";
+    // Environment items this form fills behind the generic form's nine.
+    static constexpr int kEnvStartMode = 10;
+    static constexpr int kEnvRunMoment = 11;
+    static constexpr int kEnvNotify = 12;
+
+    explicit TfrmBaseOpt(rt::TComponent* owner);
+    ~TfrmBaseOpt() override;
+
+    static void Publish(rt::TPublisher<TfrmBaseOpt>& p);
+
+    // ---- virtual operations introduced here, in their order -------------------
+    virtual void LoadRights();
+    virtual void InitPeriodOptions();
+    virtual void BuildPeriodRule();
+    virtual void StoreChangeDateRule();
+    virtual void BuildControlPropertyList();
+
+    // ---- overrides of the generic form ------------------------------------------
+    void InitSettings() override;
+    void SetupConnection(rt::TRemoteConnection& Connection) override;
+    bool InitForm(const rt::Variant& Params) override;
+    void ArrangeSystemPage() override;
+    void SessionInfoLoaded() override;
+    void SetRequiredFields(const std::string& List) override;
+    bool FillEnvironment(rt::Variant& Environment, int Count) override;
+    bool BuildConditionArray() override;
+    bool RunDirect(const std::vector<rt::Variant>& Args) override;
+
+    // ---- state ---------------------------------------------------------------------
+    bool CloseAfterOk() const { return closeAfterOk_; }
+    void SetCloseAfterOk(bool v) { closeAfterOk_ = v; }
+    bool ShowOkMenu() const { return showOkMenu_; }
+    void SetShowOkMenu(bool v) { showOkMenu_ = v; }
+    int32_t SqlType() const { return sqlType_; }
+    const std::string& NotifyXml() const { return notifyXml_; }
+    const std::string& PortalStartup() const { return portalStartup_; }
+    const std::string& PortalService() const { return portalService_; }
+    const std::string& TimeFields() const { return timeFields_; }
+    // Period mode lasts while the toggle button is down.
+    bool PeriodMode() const;
+    const rt::Variant& PeriodRule() const { return periodRule_; }
+    // Element 0 of PeriodRule (PeriodKind or pkHourly), pkNone while no rule is built.
+    int PeriodRuleKind() const;
+    const std::string& FirstRunDate() const { return firstRunDate_; }
+    const std::vector<std::string>& ChangeDateRules() const { return changeDateRules_; }
+    const std::string& CycleFields() const { return cycleFields_; }
+    const std::string& RangeFields() const { return rangeFields_; }
+    const std::string& ProgramRequiredFields() const { return programRequiredFields_; }
+    // True from InitForm until InitPeriodOptions has run once.
+    bool PeriodPagePending() const { return periodPagePending_; }
+    // The schedule groups joined with ",", empty groups left out.
+    std::string ScheduleFields() const;
+    TGenerationTime GenerationTime() const;
+
+    // ---- published handlers ------------------------------------------------------------
+    void btnOkClick(rt::TObject* Sender);
+    void btnCancelClick(rt::TObject* Sender);
+    void btnSpdClick(rt::TObject* Sender);
+    void miOKExitClick(rt::TObject* Sender);
+    void miOKNoExitClick(rt::TObject* Sender);
+    void rdoQueueClick(rt::TObject* Sender);
+    void rdoExceptTimeClick(rt::TObject* Sender);
+    void edDateEnter(rt::TObject* Sender);
+    void edDateExit(rt::TObject* Sender);
+    void chkNotifyClick(rt::TObject* Sender);
+    void btnNotifyClick(rt::TObject* Sender);
+    void btnInsertClick(rt::TObject* Sender);
+    void btnPeriodClick(rt::TObject* Sender);
+
+    // The form's controls, found by name once its resource is read.
+    rt::TTabSheet* tsPeriodOption = nullptr;
+    rt::TGroupBox* grpGenTime = nullptr;
+    rt::TRadioButton* rdoRealTime = nullptr;
+    rt::TRadioButton* rdoQueue = nullptr;
+    rt::TRadioButton* rdoExceptTime = nullptr;
+    rt::TPanel* pnlTime = nullptr;
+    rt::TCustomMaskEdit* edDate = nullptr;
+    rt::TSpinEdit* edHour = nullptr;
+    rt::TSpinEdit* edMin = nullptr;
+    rt::TSpinEdit* edSec = nullptr;
+    rt::TCustomCheckBox* chkNotify = nullptr;
+    rt::TSpeedButton* btnNotify = nullptr;
+    rt::TSpeedButton* btnPeriod = nullptr;
+    rt::TSpeedButton* btnSpd = nullptr;
+    rt::TBitBtn* btnOK02 = nullptr;
+    rt::TPopupMenu* pmOKExit = nullptr;
+
+protected:
+    // Sets the required fields as the schedule handlers do: the program's own
+    // fields are kept, the schedule fields replaced by `List`.
+    void SetScheduleRequiredFields(const std::string& List);
+    // The recipients chosen from `Xml`; the notification form answers here
+    // once it exists, until then the document is kept as it is.
+    virtual std::string ChooseRecipients(const std::string& Xml, const std::string& Startup,
+                                         const std::string& Service);
+    // The scheme dialog: [name, date-field list, replace flag], three empty
+    // texts when cancelled. Until the dialog exists nothing is saved.
+    virtual rt::Variant ShowSchemeDialog(const std::string& Fields, int TrailingSystemFields);
+    // The period block and rules behind the generic array; false when they
+    // cannot be built (nothing is submitted then).
+    virtual bool ExtendWithPeriod();
+    // The run moment of an at-time job (environment item 11); false when it cannot be computed.
+    virtual bool ComputeRunMoment(rt::TDateTime& Moment);
+
+    void Loaded() override;
+    void DoCreate() override;
+    void DoShow() override;
+    void F2Handling(rt::TWinControl* control) override;
+
+    void SetPeriodRule(const rt::Variant& rule) { periodRule_ = rule; }
+    void SetFirstRunDate(const std::string& date) { firstRunDate_ = date; }
+    std::vector<std::string>& MutableChangeDateRules() { return changeDateRules_; }
+    void SetCycleFields(const std::string& fields) { cycleFields_ = fields; }
+    void SetRangeFields(const std::string& fields) { rangeFields_ = fields; }
+    bool RuleEditing() const { return ruleEditing_; }
+    void SetRuleEditing(bool v) { ruleEditing_ = v; }
+
+private:
+    void BindOptControls();
+    // OK's glyph becomes the one of the hidden holder button.
+    void CopyOkGlyph();
+    bool SubmitJob();
+    std::string RequestJob();
+    // The condition array in code page 936, as the server takes it.
+    rt::Variant ConditionArrayForServer() const;
+    void ReadSqlType();
+    std::string ReadPortalSetting(const std::string& name);
+    std::string OneRecipientDocument() const;
+    void ShowPeriodTab(bool show);
+    bool IsSchedulePage(const rt::TTabSheet* page) const;
+    rt::TTabSheet* PageOf(const rt::TControl* control) const;
+    std::string ControlProperty(rt::TWinControl* control) const;
+
+    bool closeAfterOk_ = true;
+    bool showOkMenu_ = true;
+    int32_t sqlType_ = 0;
+    std::string notifyXml_;
+    std::string portalStartup_;
+    std::string portalService_;
+    std::string timeFields_;
+    rt::Variant periodRule_;
+    std::string firstRunDate_;
+    std::vector<std::string> changeDateRules_;
+    std::string cycleFields_;
+    std::string rangeFields_;
+    std::string programRequiredFields_;
+    bool periodModeSeen_ = false;
+    bool periodPagePending_ = false;
+    bool ruleEditing_ = false;
+    // Raised while the schedule handlers set the required fields.
+    bool scheduleFlag_ = false;
+};
+
+}  // namespace hemr
