@@ -12,6 +12,7 @@
 #include "platform/stdctrls/TCustomPanel.h"
 #include "platform/stdctrls/TGroupBox.h"
 #include "platform/stdctrls/TRadioButton.h"
+#include "platform/sysutils/Clock.h"
 #include "platform/sysutils/DateTime.h"
 #include "platform/sysutils/FormatSettings.h"
 #include "tests/src/shell/BaseOptFixture.h"
@@ -195,6 +196,89 @@ TEST_F(BaseOptScheduleTest, PeriodModeShowsItsPageAndRunsAtATime) {
     EXPECT_EQ(form->RequiredFields(), "ed03");
     form->btnOk->Click();
     EXPECT_NE(jobs->Last("Request"), nullptr) << "back to a plain job";
+}
+
+}  // namespace
+
+namespace {
+
+// The period page's start date and run time, with a rule the test chooses.
+class TfrmOptPeriod : public hemr_test::TfrmOptRecording {
+    RT_CLASS(TfrmOptPeriod, hemr_test::TfrmOptRecording)
+public:
+    explicit TfrmOptPeriod(rt::TComponent* owner) : hemr_test::TfrmOptRecording(owner) {}
+    void BuildPeriodRule() override { SetPeriodRule(rule); }
+    rt::Variant rule;
+};
+
+constexpr const char* kPeriodResource = R"(inherited frmHemr07: TfrmOptPeriod
+  inherited pgOption: TExtPageControl
+    inherited tsPeriodOption: TTabSheet
+      object sePeriodHour: TNvSpinEdit
+        TabOrder = 0
+      end
+      object sePeriodMin: TNvSpinEdit
+        TabOrder = 1
+      end
+      object meStartDate: TMaskEdit
+        TabOrder = 2
+      end
+    end
+  end
+end
+)";
+
+class BaseOptPeriodTest : public BaseOptTest {
+protected:
+    void SetUp() override {
+        BaseOptTest::SetUp();
+        rt::RegisterFormResource("TfrmOptPeriod", kPeriodResource);
+        form = OptForm<TfrmOptPeriod>(true);
+        rt::Input().Click(form->btnPeriod);
+        static_cast<rt::TControl*>(form->FindComponent("meStartDate"))->SetText("2024/03/15");
+        static_cast<rt::TControl*>(form->FindComponent("sePeriodHour"))->SetText("8");
+        static_cast<rt::TControl*>(form->FindComponent("sePeriodMin"))->SetText("5");
+    }
+    void TearDown() override {
+        rt::UnregisterFormResource("TfrmOptPeriod");
+        BaseOptTest::TearDown();
+    }
+    TfrmOptPeriod* form = nullptr;
+};
+
+TEST_F(BaseOptPeriodTest, TheToggleButtonSwitchesPeriodModeOnAndOff) {
+    ASSERT_TRUE(form->PeriodMode()) << "a click puts the button down";
+    EXPECT_TRUE(form->tsPeriodOption->TabVisible());
+    rt::Input().Click(form->btnPeriod);
+    EXPECT_FALSE(form->PeriodMode()) << "a second click releases it";
+    EXPECT_FALSE(form->tsPeriodOption->TabVisible());
+}
+
+TEST_F(BaseOptPeriodTest, APeriodicJobRunsFromItsFirstRunDateAtThePagesTime) {
+    form->rule = rt::Variant::ArrayOf({static_cast<int>(hemr::pkDaily), "1"});
+    bool filled = false;
+    const rt::Variant env = Environment(*form, filled);
+    ASSERT_TRUE(filled) << DialogTexts();
+    EXPECT_EQ(form->FirstRunDate(), "20240315");
+    EXPECT_EQ(env[10].ToInt(), 2);
+    EXPECT_NEAR(env[11].ToDate(), rt::EncodeDateTime(2024, 3, 15, 8, 5, 0, 0), 1e-9);
+    EXPECT_EQ(form->edHour->GetText(), "8");
+    EXPECT_EQ(form->edSec->GetText(), "00");
+}
+
+TEST_F(BaseOptPeriodTest, AnHourlyJobStartsNowAndAMissingFirstDateFails) {
+    form->rule = rt::Variant::ArrayOf({hemr::pkHourly, 1.5});
+    bool filled = false;
+    rt::Variant env = Environment(*form, filled);
+    ASSERT_TRUE(filled) << DialogTexts();
+    EXPECT_EQ(env[10].ToInt(), 2);
+    EXPECT_LT(std::fabs(env[11].ToDate() - rt::Now()), 1.0 / 24 / 60) << "item 11 stays now";
+
+    form->rule = rt::Variant();
+    env = Environment(*form, filled);
+    EXPECT_FALSE(filled) << "no rule gives no first run date";
+    EXPECT_EQ(env[10].ToInt(), 0);
+    EXPECT_NE(form->ErrorCodes().find("E;000005;"), std::string::npos);
 }
 
 }  // namespace
