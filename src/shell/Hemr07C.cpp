@@ -8,6 +8,7 @@
 #include "platform/lists/ListsRegistration.h"
 #include "platform/maskedit/MaskEditRegistration.h"
 #include "platform/menus/MenusRegistration.h"
+#include "platform/remote/TXmlHttpRequest.h"
 #include "platform/stdctrls/StdCtrlsRegistration.h"
 #include "src/controls/ControlsRegistration.h"
 #include "src/controls/NVForm.h"
@@ -16,9 +17,11 @@
 #include "src/environment/LangNvController.h"
 #include "src/framework/BaseGene.h"
 #include "src/shell/BaseOpt.h"
+#include "src/shell/BaseRpt.h"
 #include "src/shell/DLLFunc.h"
 #include "src/shell/Hemr07CF.h"
 #include "src/shell/ModuleForms.h"
+#include "src/shell/RunningWinC.h"
 
 namespace hemr {
 
@@ -34,6 +37,7 @@ void RegisterToolkitClasses() {
     rt::RegisterListClasses();
     rt::RegisterMaskEdit();
     rt::RegisterMenuClasses();
+    rt::RegisterXmlHttpRequest();
 }
 
 }  // namespace
@@ -44,7 +48,8 @@ void Hemr07CMain() {
     RegisterControlClasses();
     RegisterSelectPanelClasses();
     rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmBaseGene::StaticClass(),
-                         TfrmBaseOpt::StaticClass(), TfrmHemr07::StaticClass()});
+                         TfrmBaseOpt::StaticClass(), TfrmBaseRpt::StaticClass(), TfrmRunningWinC::StaticClass(),
+                         TfrmHemr07::StaticClass()});
     RegisterModuleFormResources();
     frmBaseGeneClass = TfrmHemr07::StaticClass();
 }

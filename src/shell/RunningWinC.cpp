@@ -1,0 +1,34 @@
+#include "src/shell/RunningWinC.h"
+
+#include "platform/comctrls/TAnimate.h"
+#include "platform/stdctrls/TCustomLabel.h"
+
+namespace hemr {
+
+TfrmRunningWinC::TfrmRunningWinC(rt::TComponent* owner) : TNVForm(owner) {}
+
+void TfrmRunningWinC::Loaded() {
+    TNVForm::Loaded();
+    lblRunning = dynamic_cast<rt::TCustomLabel*>(FindComponent("lblRunning"));
+    aniRunning = dynamic_cast<rt::TAnimate*>(FindComponent("aniRunning"));
+}
+
+void TfrmRunningWinC::ShowOver(const rt::TCustomForm& form) {
+    SetBounds(form.Left() + (form.Width() - Width()) / 2, form.Top() + (form.Height() - Height()) / 2, Width(),
+              Height());
+    Show();
+    if (aniRunning != nullptr && aniRunning->Open()) aniRunning->SetActive(true);
+}
+
+void TFormFree::operator()(rt::TCustomForm* form) const {
+    if (form != nullptr) form->Free();
+}
+
+TRunningWinPtr ShowRunningWindow(const rt::TCustomForm& form) {
+    TRunningWinPtr window(new TfrmRunningWinC(nullptr));
+    window->AfterConstruction();
+    window->ShowOver(form);
+    return window;
+}
+
+}  // namespace hemr
