@@ -27,7 +27,7 @@ TEST_F(BaseGeneInitTest, FullParametersConnectTheLocalServerAndReadTheSession) {
     EXPECT_TRUE(form->WantLog());
     EXPECT_EQ(form->SystemVersion(), "9.0");
     EXPECT_EQ(form->ProductID(), 7);
-    EXPECT_EQ(form->VersionText(), "890901");
+    EXPECT_EQ(form->VersionText(), "870401-0.00.00") << "the generic form's own version";
     EXPECT_EQ(form->DateFields(), "edPrintDate");
     EXPECT_EQ(form->ConditionCount(), 1) << "the system row alone";
     EXPECT_TRUE(form->LocalServer());

@@ -9,6 +9,7 @@
 
 #include "platform/automation/ComObj.h"
 #include "platform/forms/TApplication.h"
+#include "platform/streaming/FormResources.h"
 #include "src/shell/Hemr07CF.h"
 #include "tests/src/framework/FakeSession.h"
 #include "tests/src/shell/ShellTestSupport.h"
@@ -35,25 +36,30 @@ public:
     std::vector<std::pair<std::string, std::string>> schemes;
 };
 
-// A report form whose derived rows the test decides: `rows` conditions, each
-// filled with its number except `emptyRow`.
-class TfrmGeneTest : public hemr::TfrmHemr07 {
-    RT_CLASS(TfrmGeneTest, hemr::TfrmHemr07)
+// A generic condition form named as the HEMR07 form (its program code comes
+// from the module file) whose derived rows the test decides: `rows`
+// conditions, each filled with its number except `emptyRow`.
+class TfrmGeneTest : public hemr::TfrmBaseGene {
+    RT_CLASS(TfrmGeneTest, hemr::TfrmBaseGene)
 
 public:
-    explicit TfrmGeneTest(rt::TComponent* owner) : hemr::TfrmHemr07(owner) {}
+    explicit TfrmGeneTest(rt::TComponent* owner) : hemr::TfrmBaseGene(owner) {}
 
     void InitSettings() override {
-        hemr::TfrmHemr07::InitSettings();
+        hemr::TfrmBaseGene::InitSettings();
         SetConditionCount(rows);
     }
+    void SetupConnection(rt::TRemoteConnection& Connection) override {
+        hemr::TfrmBaseGene::SetupConnection(Connection);
+        Connection.SetServerName(hemr::TfrmBaseOpt::ReportCounterProgID);
+    }
     bool FillConditionCaptions(rt::Variant& Captions, int Rows) override {
-        if (!hemr::TfrmHemr07::FillConditionCaptions(Captions, Rows)) return false;
+        if (!hemr::TfrmBaseGene::FillConditionCaptions(Captions, Rows)) return false;
         for (int i = 1; i <= Rows; ++i) Captions.At(i) = rt::Variant::ArrayOf({"条件" + std::to_string(i), "ed01"});
         return true;
     }
     bool FillConditionValues(rt::Variant& Values, int Rows) override {
-        if (!hemr::TfrmHemr07::FillConditionValues(Values, Rows)) return false;
+        if (!hemr::TfrmBaseGene::FillConditionValues(Values, Rows)) return false;
         for (int i = 1; i <= Rows; ++i)
             if (i != emptyRow) Values.At(i) = rt::Variant(std::to_string(i));
         return true;
@@ -92,12 +98,14 @@ protected:
         fake->validator->rows["ADMMB"] = rt::Variant::ArrayOf({"员工年龄分布表", "R", "", "", "Y"});
         fake->messages = {{"W;000003", "%s共 %d 项, 第 %d 项尚未设置!"},
                           {"W;000002", "%s的数目不符: 应有 %d 项, 实际为 %d 项!"}};
-        rt::RegisterAutoObjectFactory(hemr::kReportCounterProgID, [this] { return rt::DispatchPtr(server); });
+        rt::RegisterAutoObjectFactory(hemr::TfrmBaseOpt::ReportCounterProgID, [this] { return rt::DispatchPtr(server); });
+        rt::RegisterFormResource("TfrmGeneTest", "inherited frmHemr07: TfrmGeneTest\nend\n");
     }
     void TearDown() override {
         for (rt::TCustomForm* form : watch_.alive)
             if (form != nullptr) form->Free();
-        rt::UnregisterAutoObjectFactory(hemr::kReportCounterProgID);
+        rt::UnregisterAutoObjectFactory(hemr::TfrmBaseOpt::ReportCounterProgID);
+        rt::UnregisterFormResource("TfrmGeneTest");
         ShellTest::TearDown();
     }
 
