@@ -85,9 +85,22 @@ void HostHome::Prepare(const std::string& binFolder) const {
     WriteFileAtomically(RegistryFile(), RegistryText(binFolder));
     const std::string ini = folder_ + "/KestrelC.ini";
     if (!std::filesystem::exists(ini)) WriteFileAtomically(ini, EmbeddedDefault("KestrelC.ini"));
+    InstallServerLibraries(binFolder);
     ::setenv("NVR_REGISTRY", RegistryFile().c_str(), 1);
     // The client is a Simplified Chinese installation unless the caller says otherwise.
     ::setenv("NVR_ACP", "936", 0);
+}
+
+void HostHome::InstallServerLibraries(const std::string& binFolder) const {
+    // The server's default work-library folder, where a direct run finds the
+    // program's server library; a newer build replaces the installed copy.
+    const std::filesystem::path packages = ServerFolder() + "/S_PKG";
+    const std::filesystem::path built = binFolder + "/HEMR07S.so";
+    std::error_code ec;
+    if (!std::filesystem::exists(built, ec)) return;
+    std::filesystem::create_directories(packages, ec);
+    std::filesystem::copy_file(built, packages / built.filename(), std::filesystem::copy_options::update_existing, ec);
+    if (ec) throw std::runtime_error("cannot install " + built.string() + " into " + packages.string() + ": " + ec.message());
 }
 
 }  // namespace host

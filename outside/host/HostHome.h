@@ -1,8 +1,9 @@
 #pragma once
 // The installation folder the shell prepares: the registry file naming it
 // (and the application server's objects), the client configuration with the
-// embedded defaults when none is there yet, and the environment pointing the
-// module at them.
+// embedded defaults when none is there yet, the program's server library in
+// the server's work-library folder, and the environment pointing the module
+// at them.
 
 #include <string>
 
@@ -23,6 +24,10 @@ public:
     const std::string& Folder() const { return folder_; }
     std::string RegistryFile() const { return folder_ + "/nvr.reg"; }
     std::string ServerFolder() const { return folder_ + "/server"; }
+
+    // Copies the program's server library from `binFolder` into the server's
+    // work-library folder "S_PKG", unless the copy there is as new.
+    void InstallServerLibraries(const std::string& binFolder) const;
 
     // The registry file's text for this folder.
     std::string RegistryText(const std::string& binFolder) const;

@@ -7,54 +7,15 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "tests/outside/host/PluginFixture.h"
+#include "tests/outside/host/HostProcess.h"
 #include "tests/platform/os/TempFolder.h"
 
 namespace {
 
-struct HostRun {
-    int exitCode = -1;
-    std::vector<nlohmann::json> lines;
-};
-
-std::string SourceFolder() {
-    if (const char* src = std::getenv("HEMR_SOURCE_DIR"); src != nullptr && *src != '\0') return src;
-    return HEMR_TEST_SOURCE_DIR;
-}
-
-HostRun RunHost(const std::string& home, const std::string& scenario) {
-    HostRun run;
-    std::string command = "'";
-    command += host_test::BinFolder();
-    command += "/hemr07-host' run --home '";
-    command += home;
-    command += "' '";
-    command += scenario;
-    command += "' 2>/dev/null";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::string out;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    size_t start = 0;
-    while (start < out.size()) {
-        size_t end = out.find('\n', start);
-        if (end == std::string::npos) end = out.size();
-        if (end > start) run.lines.push_back(nlohmann::json::parse(out.substr(start, end - start)));
-        start = end + 1;
-    }
-    return run;
-}
-
-std::vector<int> EventsOf(const HostRun& run) {
-    std::vector<int> events;
-    for (const auto& line : run.lines)
-        if (line.contains("event")) events.push_back(line["event"].get<int>());
-    return events;
-}
+using host_test::EventsOf;
+using host_test::HostRun;
+using host_test::RunHost;
+using host_test::SourceFolder;
 
 TEST(HostRun, TheShippedExampleOpensTheFormAndEscapeCancelsIt) {
     rt_test::TempFolder temp;

@@ -1,0 +1,62 @@
+#pragma once
+// Runs the built hemr07-host on a scenario, as a user would from a shell,
+// and reads its transcript back as JSON lines.
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/outside/host/PluginFixture.h"
+
+namespace host_test {
+
+struct HostRun {
+    int exitCode = -1;
+    std::vector<nlohmann::json> lines;
+};
+
+inline std::string SourceFolder() {
+    if (const char* src = std::getenv("HEMR_SOURCE_DIR"); src != nullptr && *src != '\0') return src;
+    return HEMR_TEST_SOURCE_DIR;
+}
+
+inline HostRun RunHost(const std::string& home, const std::string& scenario) {
+    HostRun run;
+    std::string command = "'";
+    command += BinFolder();
+    command += "/hemr07-host' run --home '";
+    command += home;
+    command += "' '";
+    command += scenario;
+    command += "' 2>/dev/null";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::string out;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    size_t start = 0;
+    while (start < out.size()) {
+        size_t end = out.find('\n', start);
+        if (end == std::string::npos) end = out.size();
+        if (end > start) run.lines.push_back(nlohmann::json::parse(out.substr(start, end - start)));
+        start = end + 1;
+    }
+    return run;
+}
+
+inline std::vector<int> EventsOf(const HostRun& run) {
+    std::vector<int> events;
+    for (const auto& line : run.lines)
+        if (line.contains("event")) events.push_back(line["event"].get<int>());
+    return events;
+}
+
+}  // namespace host_test
