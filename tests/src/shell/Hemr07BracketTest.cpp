@@ -5,6 +5,8 @@
 
 #include "platform/comctrls/TPageControl.h"
 #include "platform/controls/VirtualKeys.h"
+#include "platform/classes/TStringList.h"
+#include "src/controls/F2Button.h"
 #include "tests/src/shell/Hemr07Fixture.h"
 
 namespace {
@@ -33,6 +35,26 @@ TEST_F(Hemr07BracketTest, ANewFormHasEveryBracketAt99AndTodayInTheUsersLayout) {
     EXPECT_EQ(form->ConvertQuickDate(form->ed03->GetText()), "20240307");
     EXPECT_EQ(form->DateFields().rfind("ed03,", 0), 0u) << form->DateFields();
     EXPECT_NE(form->RequiredFields().find("ed03"), std::string::npos);
+}
+
+TEST_F(Hemr07BracketTest, TheFirstPageHoldsItsControlsInTabOrder) {
+    hemr::TfrmHemr07* form = Hemr07Form();
+    std::vector<rt::TWinControl*> order;
+    form->tsOption1->GetTabOrderList(order);
+    std::vector<std::string> names;
+    for (rt::TWinControl* control : order)
+        if (control->Parent() == form->tsOption1) names.push_back(control->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"sp01", "sp02", "ed03", "ed05", "ed06A", "ed06B", "ed07A", "ed07B",
+                                               "ed08A", "ed08B", "ed09A", "ed09B", "ed10A", "ed10B", "ed11A",
+                                               "ed11B", "ed12A", "ed12B", "ed13"}));
+    EXPECT_EQ(form->sp01->Style(), hemr::sp_UserChoice);
+    EXPECT_EQ(form->sp01->ChildHints()->Strings(1), "[F2]公司信息查询");
+    EXPECT_EQ(form->sp02->ChildHints()->Strings(6), "部门编号信息查询");
+    EXPECT_EQ(form->sp02->ChildHints()->Strings(8), "多选-删除己选信息");
+    auto* dateButton = dynamic_cast<hemr::TF2Button*>(form->FindComponent("F2Button1"));
+    ASSERT_NE(dateButton, nullptr);
+    EXPECT_EQ(dateButton->F2Control(), form->ed03);
+    EXPECT_EQ(form->ed03->Hint(), "[F2]日期快手");
 }
 
 TEST_F(Hemr07BracketTest, TodayFollowsTheDateLayoutAndSeparatorOfTheSettings) {
