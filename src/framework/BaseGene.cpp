@@ -87,6 +87,8 @@ TfrmBaseGene::TfrmBaseGene(rt::TComponent* owner)
 }
 
 TfrmBaseGene::~TfrmBaseGene() {
+    // Controls freed after the form's own part must not call back into it.
+    UnhookFields();
     session_.Release();
     try {
         clientDataSet1_.Close();

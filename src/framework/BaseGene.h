@@ -254,6 +254,9 @@ private:
     void RebuildTitle();
     // ---- field hooks (BaseGeneHooks.cpp) ----
     void RecordColours(rt::TWinControl* container);
+    void UnhookDateFields();
+    void UnhookWorkButtons();
+    void UnhookFields();
     void RestoreColour(const std::string& entry, rt::TControl* control);
     void RestoreRequiredColours();
     void ColourRequiredItem(rt::TComponent* component, int part);

@@ -161,11 +161,7 @@ std::string TfrmBaseGene::GetBlankDate() { return BlankDateOf(GetDateLayout(), G
 void TfrmBaseGene::SetDateFields(const std::string& List) {
     std::string list = rt::Trim(List);
     if (list == dateFields_) return;
-    for (const std::string& name : NamesOf(dateFields_)) {
-        rt::TComponent* control = FindComponent(name);
-        dateHooks_.Unhook(control, "OnEnter", OnDateFieldEnter.Method());
-        dateHooks_.Unhook(control, "OnExit", OnDateFieldExit.Method());
-    }
+    UnhookDateFields();
     // The date fields of base classes stay declared behind those of derived classes.
     if (list.find("edPrintDate") == std::string::npos && !dateFields_.empty()) list += "," + dateFields_;
     dateFields_ = list;
@@ -176,6 +172,23 @@ void TfrmBaseGene::SetDateFields(const std::string& List) {
         dateHooks_.Hook(control, "OnExit", OnDateFieldExit.Method());
         if (auto* panel = dynamic_cast<TSelectPanel*>(control)) PrepareDatePanel(*panel);
     }
+}
+
+void TfrmBaseGene::UnhookDateFields() {
+    for (const std::string& name : NamesOf(dateFields_)) {
+        rt::TComponent* control = FindComponent(name);
+        dateHooks_.Unhook(control, "OnEnter", OnDateFieldEnter.Method());
+        dateHooks_.Unhook(control, "OnExit", OnDateFieldExit.Method());
+    }
+}
+
+void TfrmBaseGene::UnhookWorkButtons() {
+    for (rt::TComponent* button : WorkButtons()) requiredHooks_.Unhook(button, "OnClick", OnRequiredExit.Method());
+}
+
+void TfrmBaseGene::UnhookFields() {
+    UnhookDateFields();
+    UnhookWorkButtons();
 }
 
 void TfrmBaseGene::PrepareDatePanel(TSelectPanel& panel) {
@@ -265,7 +278,7 @@ void TfrmBaseGene::SetRequiredFields(const std::string& List) {
     const std::string list = rt::Trim(List);
     if (!requiredFields_.empty()) {
         RestoreRequiredColours();
-        for (rt::TComponent* button : WorkButtons()) requiredHooks_.Unhook(button, "OnClick", OnRequiredExit.Method());
+        UnhookWorkButtons();
     }
     requiredFields_ = list;
     bool found = false;
