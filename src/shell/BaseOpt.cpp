@@ -190,10 +190,10 @@ std::string TfrmBaseOpt::ControlProperty(rt::TWinControl* control) const {
     if (ClassChainHas(control, "TCustomMemo")) return "";
     if (ClassChainHas(control, "TSelectPanel")) return ".style";
     if (ClassChainHas(control, "TCustomEdit")) return ".text";
-    if (ClassChainHas(control, "TCustomComboBox")) return ".itemindex";
+    if (ClassChainHas(control, "TComboBox")) return ".itemindex";
     if (ClassChainHas(control, "TCustomCheckBox") || ClassChainHas(control, "TBitCheckBox")) return ".checked";
     if (ClassChainHas(control, "TRadioButton") || ClassChainHas(control, "TNvRadioButton")) return ".checked";
-    if (ClassChainHas(control, "TCustomRadioGroup") || ClassChainHas(control, "TNvRadioGroup")) return ".itemindex";
+    if (ClassChainHas(control, "TRadioGroup") || ClassChainHas(control, "TNvRadioGroup")) return ".itemindex";
     return "";
 }
 

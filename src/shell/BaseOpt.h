@@ -143,6 +143,9 @@ protected:
     virtual bool ExtendWithPeriod();
     // The run moment of an at-time job (environment item 11); false when it cannot be computed.
     virtual bool ComputeRunMoment(rt::TDateTime& Moment);
+    // In period mode: builds the rule, computes FirstRunDate and takes the
+    // page's run time into the time edits; false without the period page's controls.
+    bool TakePeriodRunTime();
 
     void Loaded() override;
     void DoCreate() override;

@@ -177,28 +177,38 @@ bool TfrmBaseOpt::ComputeRunMoment(rt::TDateTime& Moment) {
     try {
         rt::TDateTime day = 0;
         if (PeriodMode()) {
-            BuildPeriodRule();
-            auto* start = dynamic_cast<rt::TControl*>(FindComponent("meStartDate"));
-            if (start == nullptr) return false;
-            firstRunDate_ = ComputeFirstRunDate(ConvertQuickDate(start->GetText()), periodRule_);
+            if (!TakePeriodRunTime()) return false;
+            // An hourly job has no first day: it starts from now.
+            if (PeriodRuleKind() == pkHourly) return true;
             if (firstRunDate_.empty()) return false;
             day = YmdToDate(firstRunDate_);
-            edSec->SetText("00");
         } else {
             day = ParseDateAs(edDate->GetText(), GetDateLayout(), GetDateSeparator());
         }
         if (day == 0) return false;
         int32_t hour = 0, minute = 0, second = 0;
-        if (!rt::TryStrToInt(rt::Trim(edHour->GetText()), hour) || !rt::TryStrToInt(rt::Trim(edMin->GetText()), minute) ||
-            !rt::TryStrToInt(rt::Trim(edSec->GetText()), second))
-            return false;
         rt::TDateTime time = 0;
-        if (!rt::TryEncodeTime(hour, minute, second, 0, time)) return false;
+        if (!rt::TryStrToInt(rt::Trim(edHour->GetText()), hour) || !rt::TryStrToInt(rt::Trim(edMin->GetText()), minute) ||
+            !rt::TryStrToInt(rt::Trim(edSec->GetText()), second) || !rt::TryEncodeTime(hour, minute, second, 0, time))
+            return false;
         Moment = rt::DateOf(day) + time;
         return true;
     } catch (const std::exception&) {
         return false;
     }
+}
+
+bool TfrmBaseOpt::TakePeriodRunTime() {
+    BuildPeriodRule();
+    auto* start = dynamic_cast<rt::TControl*>(FindComponent("meStartDate"));
+    auto* hour = dynamic_cast<rt::TControl*>(FindComponent("sePeriodHour"));
+    auto* minute = dynamic_cast<rt::TControl*>(FindComponent("sePeriodMin"));
+    if (start == nullptr || hour == nullptr || minute == nullptr) return false;
+    firstRunDate_ = ComputeFirstRunDate(ConvertQuickDate(start->GetText()), periodRule_);
+    edHour->SetText(hour->GetText());
+    edMin->SetText(minute->GetText());
+    edSec->SetText("00");
+    return true;
 }
 
 // ---- notification --------------------------------------------------------------------------------------
@@ -217,9 +227,10 @@ std::string TfrmBaseOpt::ReadPortalSetting(const std::string& name) {
                                            rt::Variant("MA003")}));
     const rt::Variant& rows = answer.Deref();
     if (!rows.IsArray() || rows.ElementCount() == 0) return "";
-    const rt::Variant& row = rows[rows.LowBound()];
-    if (row.IsArray()) return row.ElementCount() > 0 ? rt::VarToStr(row[row.LowBound()]) : "";
-    return rows.DimCount() == 2 ? rt::VarToStr(rows.At(rows.LowBound(1), rows.LowBound(2))) : rt::VarToStr(row);
+    // Rows of fields: field 0 of row 0.
+    const rt::Variant& row = rows[rows.LowBound()].Deref();
+    if (!row.IsArray() || row.ElementCount() == 0) return "";
+    return rt::VarToStr(row[row.LowBound()]);
 }
 
 void TfrmBaseOpt::btnNotifyClick(rt::TObject*) {
@@ -287,7 +298,7 @@ bool TfrmBaseOpt::BuildConditionArray() {
 
 bool TfrmBaseOpt::ExtendWithPeriod() {
     // A periodic job without its period block would run once: better not submit it.
-    ReportException("The period settings cannot be built on this form");
+    ReportException("无法产生周期性设置");
     return false;
 }
 

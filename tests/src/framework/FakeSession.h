@@ -3,6 +3,7 @@
 // the framework's tests: answers come from tables the test fills, and every
 // call is recorded with its arguments.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -56,11 +57,14 @@ public:
         });
         DefineMethod("GetCounter", [this](rt::DispatchArgs& a) {
             Record("GetCounter", a);
+            if (counterAnswer) return counterAnswer(a);
             return rt::Variant(counterValue);
         });
     }
     std::vector<std::pair<std::string, std::string>> settings;
     std::string counterValue = "0001";
+    // When set, answers GetCounter instead of counterValue.
+    std::function<rt::Variant(rt::DispatchArgs&)> counterAnswer;
 };
 
 class TFakeValidator : public TRecordingObject {

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "platform/maskedit/TCustomMaskEdit.h"
+#include "platform/stdctrls/TEdit.h"
+#include "tests/src/shell/BaseOptFixture.h"
+
+namespace {
+
+using hemr_test::BaseOptTest;
+using hemr_test::TfrmOptEmpty;
+using hemr_test::TfrmOptTest;
+
+// A first page with one control of every kind a scheme stores (and a memo,
+// which it does not), and a page of its own behind the period page.
+class TfrmOptMany : public hemr::TfrmBaseOpt {
+    RT_CLASS(TfrmOptMany, hemr::TfrmBaseOpt)
+public:
+    explicit TfrmOptMany(rt::TComponent* owner) : hemr::TfrmBaseOpt(owner) {}
+};
+
+constexpr const char* kManyResource = R"(inherited frmHemr07: TfrmOptMany
+  inherited pgOption: TExtPageControl
+    inherited tsOption1: TTabSheet
+      object me02: TMaskEdit
+        TabOrder = 7
+      end
+      object ed03: TEdit
+        TabOrder = 0
+      end
+      object meNote: TMemo
+        TabOrder = 1
+      end
+      object cbo01: TComboBox
+        TabOrder = 2
+      end
+      object chk01: TCheckBox
+        TabOrder = 3
+      end
+      object rdo01: TRadioButton
+        TabOrder = 4
+      end
+      object grp01: TRadioGroup
+        TabOrder = 5
+      end
+      object sp01: TSelectPanel
+        TabOrder = 6
+      end
+      object btn01: TButton
+        TabOrder = 8
+      end
+    end
+    object tsOption3: TTabSheet
+      Caption = '其他'
+      object ed20: TEdit
+        TabOrder = 0
+      end
+    end
+  end
+end
+)";
+
+// Its one savable control sits on a page of its own, so that the form can be shown.
+class TfrmOptLater : public hemr_test::TfrmOptRecording {
+    RT_CLASS(TfrmOptLater, hemr_test::TfrmOptRecording)
+public:
+    explicit TfrmOptLater(rt::TComponent* owner) : hemr_test::TfrmOptRecording(owner) {}
+};
+
+constexpr const char* kLaterResource = R"(inherited frmHemr07: TfrmOptLater
+  inherited pgOption: TExtPageControl
+    object tsOption3: TTabSheet
+      object ed20: TEdit
+      end
+    end
+  end
+end
+)";
+
+class BaseOptSchemeTest : public BaseOptTest {
+protected:
+    void SetUp() override {
+        BaseOptTest::SetUp();
+        rt::RegisterFormResource("TfrmOptMany", kManyResource);
+        rt::RegisterFormResource("TfrmOptLater", kLaterResource);
+    }
+    void TearDown() override {
+        rt::UnregisterFormResource("TfrmOptLater");
+        rt::UnregisterFormResource("TfrmOptMany");
+        BaseOptTest::TearDown();
+    }
+};
+
+TEST_F(BaseOptSchemeTest, ThePropertyListNamesTheSavableControlsOfTheConditionPagesInTabOrder) {
+    TfrmOptMany* form = OptForm<TfrmOptMany>();
+    EXPECT_EQ(form->PropertyList(),
+              "ed03.text;cbo01.itemindex;chk01.checked;rdo01.checked;grp01.itemindex;sp01.style;me02.text;ed20.text;")
+        << "memos, buttons, the parts of the panel and the system page's controls are left out";
+    EXPECT_TRUE(form->pnlCondition->Visible());
+}
+
+TEST_F(BaseOptSchemeTest, RebuildingTheListAppendsAndLoadingRightsAgainDoesNotRepeatIt) {
+    TfrmOptTest* form = OptForm();
+    ASSERT_EQ(form->PropertyList(), "ed03.text;");
+    form->BuildControlPropertyList();
+    EXPECT_EQ(form->PropertyList(), "ed03.text;ed03.text;") << "the operation appends, as derived forms extend it";
+    form->LoadRights();
+    EXPECT_EQ(form->PropertyList(), "ed03.text;");
+}
+
+TEST_F(BaseOptSchemeTest, AFormWithNothingToSaveHidesTheSchemePanel) {
+    TfrmOptEmpty* form = OptForm<TfrmOptEmpty>(true);
+    EXPECT_EQ(form->PropertyList(), "");
+    EXPECT_FALSE(form->pnlCondition->Visible());
+}
+
+TEST_F(BaseOptSchemeTest, SavingAsksTheSchemeDialogUnlessTheFocusedFieldsCheckFails) {
+    TfrmOptLater* form = OptForm<TfrmOptLater>(true);
+    form->pgOption->SetActivePage(form->tsOption2);
+    form->edPrintDate->SetFocus();
+    form->SetHasError(true);
+    form->btnInsertClick(nullptr);
+    EXPECT_EQ(form->ActiveControl(), form->pnlCondition) << "the focus moved to the scheme panel first";
+    EXPECT_TRUE(form->dialogFields.empty()) << "a failed check stops the save";
+
+    form->SetHasError(false);
+    const int loads = CallCount(*jobs, "LoadTable");
+    form->btnInsertClick(nullptr);
+    ASSERT_EQ(form->dialogFields.size(), 1u);
+    EXPECT_EQ(form->dialogFields[0], "edDate,meStartDate,meEndDate,edPrintDate/4");
+    EXPECT_EQ(CallCount(*jobs, "LoadTable"), loads) << "a cancelled dialog saves and reloads nothing";
+
+    form->schemeAnswer = rt::Variant::ArrayOf({"方案一", "", true});
+    form->btnInsertClick(nullptr);
+    EXPECT_EQ(CallCount(*jobs, "LoadTable"), loads + 1) << "a named scheme refreshes the list";
+}
+
+}  // namespace
