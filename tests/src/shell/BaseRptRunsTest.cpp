@@ -250,3 +250,42 @@ TEST_F(BaseRptRunTest, BrowserFailureFallsBackToTheShell) {
 
 }  // namespace
 }  // namespace hemr_test
+
+namespace hemr_test {
+namespace {
+
+TEST_F(BaseRptRunTest, CompanyCodeWithAmpersandIsEncodedInTheWebAddress) {
+    auto* form = NewForm<TfrmRptTest>();
+    form->SetName("frmHemr07");
+    ASSERT_TRUE(form->InitForm(rt::Variant::ArrayOf({"A&B", "KW&60", "KWDB", 0, ""})));
+    form->btnWebDesign->Click();
+    const std::string& address = form->LastWebAddress();
+    EXPECT_NE(address.find("?UserID=A%26B&CompanyID=KW%2660&DbName=KWDB&"), std::string::npos) << address;
+    EXPECT_NE(address.find("&IsPageBreak='N'&"), std::string::npos) << "the fixed key stays as written";
+}
+
+TEST_F(BaseRptRunTest, StartModeThreeDesignsAndCloses) {
+    TfrmRptTest* form = ReadyForm();
+    EXPECT_TRUE(form->RunStartMode(3));
+    EXPECT_NE(queue->Last("OpenReport"), nullptr);
+    EXPECT_EQ(form->runs.size(), 1u) << "the design run";
+    rt::Application().ProcessMessages();
+    EXPECT_FALSE(Alive(form));
+}
+
+TEST_F(BaseRptRunTest, RunningWindowIsCentredOnTheForm) {
+    TfrmRptTest* form = ReadyForm();
+    form->SetBounds(100, 50, 600, 400);
+    hemr::TRunningWinPtr window = hemr::ShowRunningWindow(*form);
+    EXPECT_EQ(window->Caption(), "报表开启中，请稍候...");
+    EXPECT_EQ(window->BorderStyle(), rt::bsNone);
+    EXPECT_EQ(window->Left(), 100 + (600 - window->Width()) / 2);
+    EXPECT_EQ(window->Top(), 50 + (400 - window->Height()) / 2);
+    EXPECT_TRUE(window->Visible());
+    EXPECT_EQ(window->aniRunning->CommonAVI(), rt::aviFindFile);
+    EXPECT_TRUE(window->aniRunning->Active()) << "the animation runs while it shows";
+    EXPECT_EQ(window->lblRunning->Font()->Color(), rt::clRed);
+}
+
+}  // namespace
+}  // namespace hemr_test
