@@ -82,6 +82,7 @@ void TXmlHttpRequest::Open(const std::string& method, const std::string& url, bo
     const std::string verb = UpperCase(Trim(method));
     if (verb.empty()) Fail("The request method is empty");
     if (Trim(url).empty()) Fail("The request address is empty");
+    if (!StartsText("http://", url) && !StartsText("https://", url)) Fail("Not a web address: " + url);
     Reset();
     method_ = verb;
     url_ = url;

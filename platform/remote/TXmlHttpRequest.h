@@ -5,7 +5,8 @@
 // time-out) raises from send; any HTTP answer, error statuses included,
 // completes the request and is readable through status and responseText.
 //
-//   open(method, url, async[, user, password])   starts a new request
+//   open(method, url, async[, user, password])   starts a new request; only
+//                                                 http and https addresses
 //   setRequestHeader(name, value)                 after open, before send
 //   send([body])                                   performs the request
 //   readyState   0 before open, 1 after open, 4 after a completed send

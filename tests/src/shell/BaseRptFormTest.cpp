@@ -176,9 +176,18 @@ TEST_F(BaseRptTest, FixedLayoutFormAddsTheFontRowsAndHidesTheDirectQuery) {
     EXPECT_EQ(Text(captions[4][0]), "字型大小");
     EXPECT_EQ(Text(captions[5][0]), "报表可印宽度");
     EXPECT_EQ(Text(captions[6][1]), "grpSignIn");
-    EXPECT_EQ(Text(values[3]), form->FontName());
+    EXPECT_EQ(form->FontName(), "宋体") << "a simplified-Chinese interface on a simplified-Chinese system";
+    EXPECT_EQ(Text(values[3]), "宋体");
     EXPECT_EQ(values[4].ToInt(), 0);
     EXPECT_EQ(values[5].ToInt(), 0);
+}
+
+TEST_F(BaseRptTest, TraditionalInterfaceOnASimplifiedSystemUsesMingLiU) {
+    WriteFile(Client() + "KestrelC.ini",
+              "[CodePage]\r\nUICodePage=950\r\n[Server Information]\r\nComputerName=127.0.0.1\r\nServerPort=211\r\n");
+    TfrmRptTest* form = ReadyForm([](TfrmRptTest& f) { f.fixedLayout = true; });
+    ASSERT_EQ(form->GetUIConvertMode(), 2);
+    EXPECT_EQ(form->FontName(), "MingLiU");
 }
 
 TEST_F(BaseRptTest, PropertyListNamesTheFooterAndSignOffControls) {
