@@ -132,6 +132,8 @@ void TfrmHemr07::ed05Exit(rt::TObject*) { BoundExit(ed05, nullptr, edA[0]); }
 void TfrmHemr07::PairExit(int pair) { BoundExit(edB[pair], edA[pair], NextOf(pair)); }
 
 void TfrmHemr07::BoundExit(rt::TCustomMaskEdit* edit, rt::TCustomMaskEdit* lower, rt::TCustomMaskEdit* next) {
+    // Leaving for Cancel checks nothing, as with every field of the form.
+    if (CancelHasFocus()) return;
     const std::string text = edit->GetText();
     if (text.empty()) {
         FocusBack(edit);

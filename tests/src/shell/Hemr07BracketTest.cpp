@@ -5,6 +5,7 @@
 
 #include "platform/comctrls/TPageControl.h"
 #include "platform/controls/VirtualKeys.h"
+#include "platform/stdctrls/TButton.h"
 #include "platform/classes/TStringList.h"
 #include "src/controls/F2Button.h"
 #include "tests/src/shell/Hemr07Fixture.h"
@@ -113,6 +114,15 @@ TEST_F(Hemr07BracketTest, ANegativeAgeIsReportedWithTheHeadingAndKeepsTheFocus) 
         // A valid value again lets the focus go on.
         edit->SetText("99");
     }
+}
+
+TEST_F(Hemr07BracketTest, LeavingForCancelChecksNothing) {
+    hemr::TfrmHemr07* form = Hemr07Form(true);
+    TypeInto(form->ed05, "-1");
+    EXPECT_TRUE(rt::Input().Click(form->btnCancel));
+    rt::Application().ProcessMessages();
+    EXPECT_EQ(DialogCount(), 0u) << DialogTexts();
+    EXPECT_FALSE(Alive(form)) << "Cancel closed the form";
 }
 
 TEST_F(Hemr07BracketTest, AnEmptyUpperBoundKeepsTheFocus) {
