@@ -76,6 +76,18 @@ constexpr const char* kLaterResource = R"(inherited frmHemr07: TfrmOptLater
 end
 )";
 
+// An exit check that always fails.
+class TFailingExit : public rt::TObject {
+    RT_CLASS(TFailingExit, rt::TObject)
+public:
+    void Exit(rt::TObject*) {
+        ++exits;
+        form->SetHasError(true);
+    }
+    hemr::TfrmBaseOpt* form = nullptr;
+    int exits = 0;
+};
+
 class BaseOptSchemeTest : public BaseOptTest {
 protected:
     void SetUp() override {
@@ -115,13 +127,18 @@ TEST_F(BaseOptSchemeTest, AFormWithNothingToSaveHidesTheSchemePanel) {
 
 TEST_F(BaseOptSchemeTest, SavingAsksTheSchemeDialogUnlessTheFocusedFieldsCheckFails) {
     TfrmOptLater* form = OptForm<TfrmOptLater>(true);
-    form->pgOption->SetActivePage(form->tsOption2);
-    form->edPrintDate->SetFocus();
-    form->SetHasError(true);
+    auto* ed20 = static_cast<rt::TEdit*>(form->FindComponent("ed20"));
+    form->pgOption->SetActivePage(static_cast<rt::TTabSheet*>(form->FindComponent("tsOption3")));
+    ed20->SetFocus();
+    TFailingExit check;
+    check.form = form;
+    ed20->OnExit = rt::TNotifyEvent::Of<&TFailingExit::Exit>(&check);
     form->btnInsertClick(nullptr);
-    EXPECT_EQ(form->ActiveControl(), form->pnlCondition) << "the focus moved to the scheme panel first";
+    EXPECT_EQ(check.exits, 1) << "leaving the field ran its check";
+    EXPECT_EQ(form->ActiveControl(), form->pnlCondition) << "the focus moved to the scheme panel";
     EXPECT_TRUE(form->dialogFields.empty()) << "a failed check stops the save";
 
+    ed20->OnExit = {};
     form->SetHasError(false);
     const int loads = CallCount(*jobs, "LoadTable");
     form->btnInsertClick(nullptr);
