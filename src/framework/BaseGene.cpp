@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/classes/TStringList.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/comctrls/TListColumn.h"
 #include "platform/comctrls/TListColumns.h"
@@ -26,6 +27,9 @@
 #include "platform/sysutils/StrUtils.h"
 #include "src/controls/ControlMessages.h"
 #include "src/controls/F2Button.h"
+#include "src/controls/SelectPanel.h"
+#include "src/controls/TarnListView.h"
+#include "src/controls/TarnMaskEdit.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/KestrelIniC.h"
 #include "src/environment/KestrelIniS.h"
@@ -74,7 +78,8 @@ private:
 
 }  // namespace
 
-TfrmBaseGene::TfrmBaseGene(rt::TComponent* owner) : TNVForm(owner), session_(*this), reporter_(*this) {
+TfrmBaseGene::TfrmBaseGene(rt::TComponent* owner)
+    : TNVForm(owner), session_(*this), reporter_(*this), colourList_(std::make_unique<rt::TStringList>()) {
     clientDataSet1_.SetRemoteServer(&mainMidas_);
     clientDataSet1_.SetProviderName(kSchemeProvider);
     clientDataSet1_.AddIndex(kSchemeIndex, kSchemeIndexFields);
@@ -82,6 +87,8 @@ TfrmBaseGene::TfrmBaseGene(rt::TComponent* owner) : TNVForm(owner), session_(*th
 }
 
 TfrmBaseGene::~TfrmBaseGene() {
+    // Controls freed after the form's own part must not call back into it.
+    UnhookFields();
     session_.Release();
     try {
         clientDataSet1_.Close();
@@ -301,6 +308,8 @@ bool TfrmBaseGene::InitForm(const rt::Variant& Params) {
 }
 
 void TfrmBaseGene::InitEnvironment() {
+    colourList_->Clear();
+    RecordColours(this);
     session_.FetchServices(!IsLibraryModule());
     systemVersion_ = GetSysSetting("NVR002");
     productID_ = session_.ReadProductID();
@@ -330,16 +339,6 @@ void TfrmBaseGene::SetProgramCode(const std::string& code) {
 void TfrmBaseGene::SetConditionCount(int n) {
     conditionCount_ = systemRowCount_ >= conditionCount_ ? n + systemRowCount_ : n;
 }
-
-void TfrmBaseGene::SetDateFields(const std::string& List) {
-    std::string list = rt::Trim(List);
-    if (list == dateFields_) return;
-    // The date fields of base classes stay declared behind those of derived classes.
-    if (list.find("edPrintDate") == std::string::npos && !dateFields_.empty()) list += "," + dateFields_;
-    dateFields_ = list;
-}
-
-void TfrmBaseGene::SetRequiredFields(const std::string& List) { requiredFields_ = rt::Trim(List); }
 
 // ---- the connection to the scheme and report-counter server ----------------------------
 
@@ -531,7 +530,7 @@ std::string TfrmBaseGene::ShowDateInput(const std::string& text) {
     const rt::Variant& f2 = session_.F2Window();
     if (!f2.IsDispatch()) return "";
     const int layout = GetDateLayout();
-    const std::string start = text.size() == 8 ? text : DateToYmd(rt::Now());
+    const std::string start = DateInputStart(text);
     try {
         const std::string answer = rt::Trim(rt::VarToStr(
             f2.Call("ShowInputDay", {rt::Variant::ArrayOf({rt::Variant(layout > 3), rt::Variant(start),
@@ -575,15 +574,6 @@ void TfrmBaseGene::F2Handling(rt::TWinControl* control) {
     if (control->CanFocus()) control->SetFocus();
     if (control == edPrintDate) edPrintDate->SetText(ShowDateInput(edPrintDate->GetText()));
 }
-
-// The field hooks chain these in front of the controls' own handlers.
-void TfrmBaseGene::DateFieldEnter(rt::TObject*) { hasError_ = false; }
-
-void TfrmBaseGene::DateFieldExit(rt::TObject*) {
-    if (!CancelHasFocus()) hasError_ = false;
-}
-
-void TfrmBaseGene::RequiredExit(rt::TObject*) { hasError_ = false; }
 
 // ---- client data sets -----------------------------------------------------------------------
 
@@ -737,7 +727,9 @@ void TfrmBaseGene::FocusFirstOnPage(rt::TTabSheet* page) {
         }
         if (found == nullptr) return;
         if (!found->Enabled()) continue;
-        if (found->CanFocus()) found->SetFocus();
+        if (auto* panel = dynamic_cast<TSelectPanel*>(found))
+            found = panel->IsRangeMode() ? static_cast<rt::TWinControl*>(panel->BeginEdit()) : panel->ItemList();
+        FocusOrActivate(found);
         return;
     }
 }

@@ -14,6 +14,7 @@
 #include "platform/remote/TClientDataSet.h"
 #include "platform/remote/TRemoteConnection.h"
 #include "src/controls/NVForm.h"
+#include "src/framework/HandlerRegistry.h"
 #include "src/framework/MessageHost.h"
 #include "src/framework/MessageReporter.h"
 #include "src/framework/ServerSession.h"
@@ -26,10 +27,13 @@ class TCustomLabel;
 class TCustomMaskEdit;
 class TListView;
 class TPageControl;
+class TStringList;
 class TTabSheet;
 }  // namespace rt
 
 namespace hemr {
+
+class TSelectPanel;
 
 class TfrmBaseGene : public TNVForm, public IShellForm, public ISessionContext, public IMessageHost {
     RT_CLASS(TfrmBaseGene, TNVForm)
@@ -94,6 +98,27 @@ public:
     std::string GetDateSeparator();
     std::string ConvertQuickDate(const std::string& text);
     std::string ShowDateInput(const std::string& text);
+    // The edit mask and the empty text of a date in the user's layout ("9999/99/99;1; ", "    /  /  ").
+    std::string GetDateMask();
+    std::string GetBlankDate();
+    // Entering: prepares a selection panel, mask edit or edit for a date;
+    // leaving: checks its date(s), reports "E;000005" and focuses the first bad
+    // edit. Any other control is refused with a message box.
+    bool DateFieldCheck(rt::TControl* Control, bool Entering);
+    // The required check: reports "E;000037" for the first empty checked field,
+    // shows its page and focuses it; true when an empty field was found.
+    bool CheckRequiredFields();
+    // An F2 lookup that fills the part (BeginEdit, EndEdit or ItemList) of a selection panel.
+    void PanelLookup(rt::TControl* Part, const std::string& Table, const std::string& CompanyCode);
+    // Writes the panel's value at `Index` of `Values` (a negative index replaces
+    // `Values` by the list value). An index outside the array is reported and
+    // changes nothing; false then.
+    bool PutPanelValue(TSelectPanel* Panel, rt::Variant& Values, int Index);
+    // Name=colour of every control as the form started (panel parts as
+    // "sp01.edBegin", "sp01.edFinal", "sp01.ListBox").
+    const rt::TStringList& ColourList() const { return *colourList_; }
+    const THandlerRegistry& DateHooks() const { return dateHooks_; }
+    const THandlerRegistry& RequiredHooks() const { return requiredHooks_; }
     // Select the next (or previous) option page, refusing while a check failed.
     void SelectOptionPage(bool goForward);
 
@@ -227,11 +252,30 @@ private:
     void FocusFirstOnPage(rt::TTabSheet* page);
     void TabFrom(rt::TWinControl* control);
     void RebuildTitle();
+    // ---- field hooks (BaseGeneHooks.cpp) ----
+    void RecordColours(rt::TWinControl* container);
+    void UnhookDateFields();
+    void UnhookWorkButtons();
+    void UnhookFields();
+    void RestoreColour(const std::string& entry, rt::TControl* control);
+    void RestoreRequiredColours();
+    void ColourRequiredItem(rt::TComponent* component, int part);
+    std::vector<rt::TComponent*> WorkButtons();
+    void DateFieldRule(rt::TObject* Sender, const char* event);
+    void PrepareDatePanel(TSelectPanel& panel);
+    bool IsEmptyField(rt::TComponent* component);
+    void ShowRequiredField(rt::TComponent* component);
+    void ReleasePeriodButton(rt::TComponent* period);
+    void FocusOrActivate(rt::TWinControl* control);
+    std::string DateInputStart(const std::string& text);
     void UpdateCaption();
     std::vector<rt::Variant> DirectRunArguments(const std::vector<rt::Variant>& args) const;
 
     TServerSession session_;
     TMessageReporter reporter_;
+    THandlerRegistry dateHooks_;
+    THandlerRegistry requiredHooks_;
+    std::unique_ptr<rt::TStringList> colourList_;
     rt::TRemoteConnection mainMidas_;
     rt::TClientDataSet clientDataSet1_;
 
