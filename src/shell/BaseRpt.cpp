@@ -306,15 +306,15 @@ bool TfrmBaseRpt::RunStartMode(int Mode) {
 void TfrmBaseRpt::BuildControlPropertyList() {
     TfrmBaseOpt::BuildControlPropertyList();
     std::string list = PropertyList();
+    // Per block its edits, then its check boxes.
+    const std::pair<const char*, const char*> kinds[] = {{"TCustomEdit", ".text;"}, {"TCustomCheckBox", ".checked;"}};
     for (rt::TGroupBox* group : {grpNote, grpSignIn}) {
         if (group == nullptr) continue;
-        for (int i = 0; i < group->ControlCount(); ++i) {
-            rt::TControl* control = group->Controls(i);
-            if (rt::Trim(control->Name()).empty()) continue;
-            if (ClassChainHas(control, "TCustomEdit"))
-                list += control->Name() + ".text;";
-            else if (ClassChainHas(control, "TCustomCheckBox"))
-                list += control->Name() + ".checked;";
+        for (const auto& [kind, suffix] : kinds) {
+            for (int i = 0; i < group->ControlCount(); ++i) {
+                rt::TControl* control = group->Controls(i);
+                if (!rt::Trim(control->Name()).empty() && ClassChainHas(control, kind)) list += control->Name() + suffix;
+            }
         }
     }
     SetPropertyList(list);

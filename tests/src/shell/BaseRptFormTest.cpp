@@ -200,7 +200,9 @@ TEST_F(BaseRptTest, PropertyListNamesTheFooterAndSignOffControls) {
     ASSERT_NE(note, std::string::npos) << list;
     ASSERT_NE(sign, std::string::npos) << list;
     EXPECT_LT(note, sign) << "footer before sign-off";
-    EXPECT_NE(list.find("chkNoteEPPrint.checked;"), std::string::npos);
+    EXPECT_NE(list.find("edNoteID.text;edNote1.text;edNote2.text;edNote3.text;chkNoteEPPrint.checked;edSignInID.text;"),
+              std::string::npos)
+        << list;
     EXPECT_NE(list.find("edSignIn3.text;"), std::string::npos);
     EXPECT_EQ(list.find("cboDateType"), std::string::npos) << "the system page is not saved";
 }

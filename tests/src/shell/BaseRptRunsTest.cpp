@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/stdctrls/TButton.h"
+#include "platform/stdctrls/TCustomEdit.h"
 #include "platform/sysutils/DateTime.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LibStrs.h"
@@ -285,6 +286,27 @@ TEST_F(BaseRptRunTest, RunningWindowIsCentredOnTheForm) {
     EXPECT_EQ(window->aniRunning->CommonAVI(), rt::aviFindFile);
     EXPECT_TRUE(window->aniRunning->Active()) << "the animation runs while it shows";
     EXPECT_EQ(window->lblRunning->Font()->Color(), rt::clRed);
+}
+
+}  // namespace
+}  // namespace hemr_test
+
+namespace hemr_test {
+namespace {
+
+TEST_F(BaseRptRunTest, EmptyRequiredFieldStopsTheDirectQueryAndTheDesign) {
+    LoggingOff();
+    fake->validator->rows.erase("CMSMT");
+    TfrmRptTest* form = ReadyForm();
+    form->Show();
+    form->SetRequiredFields("edNote1");
+    form->btnQuery->Click();
+    form->btnDesign->Click();
+    EXPECT_TRUE(form->runs.empty()) << "neither run starts without the required field";
+    EXPECT_NE(form->ErrorCodes().find("E;000037"), std::string::npos) << form->ErrorCodes();
+    form->edNote1->SetText("页脚");
+    form->btnQuery->Click();
+    EXPECT_EQ(form->runs.size(), 1u) << "filled in, the direct query runs once";
 }
 
 }  // namespace
