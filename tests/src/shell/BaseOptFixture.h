@@ -115,9 +115,9 @@ protected:
         GeneFormTest::TearDown();
     }
 
-    // An initialised form. Only forms without controls on their first page
-    // are shown: the toolkit raises the show event before the form is
-    // visible, so the generic form's focusing of the first control there fails.
+    // An initialised form. Tests that need it shown use forms without controls
+    // on their first page, so that they do not depend on how the generic form
+    // focuses that page's first control while the form is being shown.
     template <class T = TfrmOptTest>
     T* OptForm(bool show = false) {
         T* form = NewForm<T>();
