@@ -6,6 +6,7 @@
 #include "platform/automation/VariantJson.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/comctrls/TListView.h"
+#include "platform/comctrls/TPageControl.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/core/Exceptions.h"
@@ -195,6 +196,10 @@ void ScenarioRunner::Select(const nlohmann::json& arg) {
         SelectListItem(*list, index);
         return;
     }
+    if (auto* pages = dynamic_cast<rt::TPageControl*>(c)) {
+        SelectPage(*pages, index);
+        return;
+    }
     for (const char* property : {"ItemIndex", "ActivePageIndex", "TabIndex"}) {
         if (!rt::HasProperty(c, property)) continue;
         const rt::TPropResult r = rt::TrySetOrdProp(c, property, index);
@@ -202,6 +207,21 @@ void ScenarioRunner::Select(const nlohmann::json& arg) {
         return;
     }
     throw StepError(c->Name() + " has nothing to select");
+}
+
+// Page N as a user reaches it, by its tab: a change the form refuses
+// (OnChanging) comes to nothing, as a click would; a hidden tab is an error.
+void ScenarioRunner::SelectPage(rt::TPageControl& pages, int64_t index) {
+    if (index < 0 || index >= pages.PageCount())
+        throw StepError(pages.Name() + " has no page " + std::to_string(index));
+    rt::TTabSheet* page = pages.Pages(static_cast<int>(index));
+    if (page == pages.ActivePage()) return;
+    for (int tab = 0; tab < pages.TabCount(); ++tab) {
+        if (pages.PageForTab(tab) != page) continue;
+        pages.ClickTab(tab);
+        return;
+    }
+    throw StepError(pages.Name() + " shows no tab for page " + std::to_string(index));
 }
 
 void ScenarioRunner::SelectListItem(rt::TListView& list, int64_t index) {

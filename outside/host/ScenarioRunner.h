@@ -17,6 +17,7 @@ namespace rt {
 class TComponent;
 class TCustomForm;
 class TListView;
+class TPageControl;
 }  // namespace rt
 
 namespace host {
@@ -54,6 +55,7 @@ private:
     void Menu(const nlohmann::json& arg);
     void Select(const nlohmann::json& arg);
     void SelectListItem(rt::TListView& list, int64_t index);
+    void SelectPage(rt::TPageControl& pages, int64_t index);
     void Set(const nlohmann::json& arg);
     void Get(const nlohmann::json& arg);
     void Answer(const nlohmann::json& arg);
