@@ -8,6 +8,7 @@
 #include "outside/hemr07s/AgeConditions.h"
 #include "outside/hemr07s/AgeDistribution.h"
 #include "outside/hemr07s/ReportDocument.h"
+#include "outside/hemr07s/ReportHtml.h"
 #include "platform/core/Exceptions.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
@@ -100,6 +101,7 @@ appserver::ReportRecord AgeReport::Run(const SvrRunArguments& a) {
     record.created = rt::FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", now);
     rt::WriteFileAtomically(record.csvFile, ReportCsv(counts));
     rt::WriteFileAtomically(record.textFile, ReportTextTable(heading, conditions, counts));
+    rt::WriteFileAtomically(folder + record.reportId + ".html", ReportHtml(heading, conditions, counts));
 
     appserver::ReportStore(store_).Record(record);
     appserver::JobStore jobs(store_);

@@ -1,7 +1,8 @@
 #pragma once
 // One run of the HEMR07 report on the server's database: reads the staff,
-// counts them by the conditions, writes "<report>.csv" and "<report>.txt"
-// into the folder "Report" of the server folder, records the files in
+// counts them by the conditions, writes "<report>.csv", "<report>.txt" and
+// the page with its chart "<report>.html" into the folder "Report" of the
+// server folder, records the files in
 // REPORTS and marks a logged job DONE. The report is named by the job
 // identifier; an unlogged direct run gets "HEMR07_" + the moment
 // "yyyymmddhhnnsszzz" (with "_2", "_3" ... while that name is taken). A job
