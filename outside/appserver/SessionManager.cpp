@@ -31,20 +31,6 @@ std::string PaddedNumber(std::string number) {
     return digits ? std::string(6 - number.size(), '0') + number : number;
 }
 
-std::string XmlEscaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
 std::string Stamp(time_t moment) {
     struct tm parts {};
     localtime_r(&moment, &parts);
@@ -69,13 +55,13 @@ std::string LocalFileName(const std::string& folder, const std::string& name) {
 }
 
 std::string FileElement(const std::string& folder, const std::string& name) {
-    std::string element = "<File><Name>" + XmlEscaped(name) + "</Name>";
+    std::string element = "<File><Name>" + rt::MarkupEscaped(name) + "</Name>";
     std::string path = folder + LocalFileName(folder, name);
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return element + "<Size>-1</Size></File>";
     return element + "<Size>" + std::to_string(static_cast<long long>(info.st_size)) + "</Size><Modify>" +
-           Stamp(info.st_mtime) + "</Modify><Path>" + XmlEscaped(path) + "</Path></File>";
+           Stamp(info.st_mtime) + "</Modify><Path>" + rt::MarkupEscaped(path) + "</Path></File>";
 }
 
 }  // namespace

@@ -22,10 +22,6 @@ std::string Padded(const std::string& text, int width, bool right) {
     return right ? pad + text : text + pad;
 }
 
-std::string Dotted(const std::string& ymd) {
-    return ymd.size() == 8 ? ymd.substr(0, 4) + "/" + ymd.substr(4, 2) + "/" + ymd.substr(6, 2) : ymd;
-}
-
 void AppendLines(std::string& out, const char* caption, const std::vector<std::string>& texts) {
     std::string joined;
     for (const std::string& t : texts)
@@ -36,6 +32,15 @@ void AppendLines(std::string& out, const char* caption, const std::vector<std::s
 }
 
 }  // namespace
+
+std::string DottedDate(const std::string& ymd) {
+    return ymd.size() == 8 ? ymd.substr(0, 4) + "/" + ymd.substr(4, 2) + "/" + ymd.substr(6, 2) : ymd;
+}
+
+std::string SharePercent(int part, int whole) {
+    const int tenths = whole ? (part * 1000 + whole / 2) / whole : 0;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
 
 int DisplayWidth(const std::string& text) {
     int width = 0;
@@ -61,9 +66,9 @@ std::string ReportCsv(const AgeDistribution& d) {
 std::string ReportTextTable(const ReportHeading& h, const AgeConditions& c, const AgeDistribution& d) {
     std::string out = h.title + "\n";
     out += "作业编号: " + (h.jobId.empty() ? std::string("(直接查询)") : h.jobId) + "\n";
-    out += "统计日期: " + Dotted(c.statDate) + "\n";
+    out += "统计日期: " + DottedDate(c.statDate) + "\n";
     if (!h.printDate.empty())
-        out += "制表日期: " + Dotted(h.printDate) + "\n";
+        out += "制表日期: " + DottedDate(h.printDate) + "\n";
     out += "制表人: " + h.user + "\n";
     out += "公司: " + c.companies.Describe() + "\n";
     out += "部门: " + c.departments.Describe() + "\n\n";
@@ -74,8 +79,7 @@ std::string ReportTextTable(const ReportHeading& h, const AgeConditions& c, cons
         out += "  " + Padded(caption, kNumber, true);
     out += "\n" + rule + "\n";
     auto line = [&](const std::string& label, int total, int male, int female) {
-        int tenths = d.total ? (total * 1000 + d.total / 2) / d.total : 0;
-        std::string share = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+        const std::string share = SharePercent(total, d.total);
         out += Padded(label, kLabel, false);
         for (const std::string& v : {std::to_string(total), std::to_string(male), std::to_string(female), share})
             out += "  " + Padded(v, kNumber, true);

@@ -26,6 +26,11 @@ struct ReportHeading {
 std::string ReportCsv(const AgeDistribution& d);
 std::string ReportTextTable(const ReportHeading& heading, const AgeConditions& c, const AgeDistribution& d);
 
+// "YYYYMMDD" as "YYYY/MM/DD"; any other text unchanged.
+std::string DottedDate(const std::string& ymd);
+// Share of the whole in percent with one decimal, rounded ("12.5"; "0.0" of nothing).
+std::string SharePercent(int part, int whole);
+
 // Width of a UTF-8 text in character cells: East Asian wide characters take two.
 int DisplayWidth(const std::string& text);
 

@@ -15,7 +15,4 @@ namespace hemr07s {
 
 std::string ReportHtml(const ReportHeading& heading, const AgeConditions& conditions, const AgeDistribution& counts);
 
-// Text made safe for HTML content and attribute values.
-std::string HtmlEscaped(const std::string& text);
-
 }  // namespace hemr07s

@@ -119,6 +119,22 @@ std::string AnsiQuotedStr(std::string_view text, char quote) {
     return out;
 }
 
+std::string MarkupEscaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\'': out += "&#39;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
 std::string AnsiDequotedStr(std::string_view text, char quote) {
     if (text.empty() || text.front() != quote) return std::string(text);
     std::string out;

@@ -56,6 +56,8 @@ std::string AnsiQuotedStr(std::string_view text, char quote);
 // Undoes AnsiQuotedStr; a text that is not fully quoted comes back unchanged.
 std::string AnsiDequotedStr(std::string_view text, char quote);
 std::string StringOfChar(char c, int count);
+// Text safe inside XML or HTML content and attribute values: & < > " ' as references.
+std::string MarkupEscaped(std::string_view text);
 
 // "True"/"False" with useBoolStrs, else "-1"/"0".
 std::string BoolToStr(bool value, bool useBoolStrs = false);

@@ -65,6 +65,12 @@ TEST(StrUtilsTest, QuotingRoundTrips) {
     EXPECT_EQ(StringOfChar('-', -3), "");
 }
 
+TEST(StrUtilsTest, MarkupEscapingCoversEveryMarkupCharacterAndKeepsTheRest) {
+    EXPECT_EQ(MarkupEscaped("R&D <\"x\"> 'y'"), "R&amp;D &lt;&quot;x&quot;&gt; &#39;y&#39;");
+    EXPECT_EQ(MarkupEscaped("员工 &amp;"), "员工 &amp;amp;") << "escaping twice shows the first escape";
+    EXPECT_EQ(MarkupEscaped(""), "");
+}
+
 TEST(StrUtilsTest, BooleansAsText) {
     EXPECT_EQ(BoolToStr(true), "-1");
     EXPECT_EQ(BoolToStr(false), "0");
