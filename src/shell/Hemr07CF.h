@@ -17,9 +17,6 @@ namespace hemr {
 
 class TSelectPanel;
 
-// The report-counter server of the report forms, under the name older code uses.
-inline constexpr const char* kReportCounterProgID = TfrmBaseOpt::ReportCounterProgID;
-
 class TfrmHemr07 : public TfrmBaseRpt {
     RT_CLASS(TfrmHemr07, TfrmBaseRpt)
 

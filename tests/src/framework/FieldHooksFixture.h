@@ -27,7 +27,7 @@ public:
 
     void SetupConnection(rt::TRemoteConnection& Connection) override {
         hemr::TfrmBaseGene::SetupConnection(Connection);
-        Connection.SetServerName(hemr::kReportCounterProgID);
+        Connection.SetServerName(hemr::TfrmBaseOpt::ReportCounterProgID);
     }
     using hemr::TfrmBaseGene::F2Handling;
 };
