@@ -3,24 +3,14 @@
 #include <curl/curl.h>
 
 #include <memory>
-#include <mutex>
 
 #include "platform/automation/Dispatch.h"
 #include "platform/core/Exceptions.h"
+#include "platform/remote/CurlSession.h"
 
 namespace rt {
 
 namespace {
-
-size_t Collect(char* data, size_t size, size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
-}
-
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 constexpr int32_t RPC_E_DISCONNECTED = static_cast<int32_t>(0x80010108);
 
@@ -29,7 +19,7 @@ constexpr int32_t RPC_E_DISCONNECTED = static_cast<int32_t>(0x80010108);
 HttpJsonClient::HttpJsonClient(std::string baseUrl) : baseUrl_(std::move(baseUrl)) {}
 
 HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json& request) const {
-    GlobalInit();
+    CurlGlobalInit();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl)
         throw EOleSysError("Cannot start an HTTP request", RPC_E_DISCONNECTED);
@@ -43,7 +33,7 @@ HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json
     curl_easy_setopt(curl.get(), CURLOPT_POSTFIELDS, payload.c_str());
     curl_easy_setopt(curl.get(), CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(payload.size()));
     curl_easy_setopt(curl.get(), CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, Collect);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, CurlAppendToString);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &answer);
     curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT, 10L);
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT, timeoutSeconds_);

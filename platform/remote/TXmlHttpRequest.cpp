@@ -3,10 +3,10 @@
 #include <curl/curl.h>
 
 #include <memory>
-#include <mutex>
 
 #include "platform/automation/ComObj.h"
 #include "platform/core/Exceptions.h"
+#include "platform/remote/CurlSession.h"
 #include "platform/sysutils/StrUtils.h"
 
 namespace rt {
@@ -23,19 +23,9 @@ constexpr int kDone = 4;
     throw EOleException(why, code, kXmlHttpProgId);
 }
 
-size_t CollectBody(char* data, size_t size, size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
-}
-
 size_t CollectHeader(char* data, size_t size, size_t count, void* target) {
     static_cast<TXmlHttpRequest*>(target)->AddResponseHeaderLine(std::string(data, size * count));
     return size * count;
-}
-
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
 }  // namespace
@@ -122,7 +112,7 @@ std::string TXmlHttpRequest::ResponseHeader(const std::string& name) const {
 
 void TXmlHttpRequest::Send(const std::string& body) {
     if (readyState_ != kOpened) Fail("send needs an open request");
-    GlobalInit();
+    CurlGlobalInit();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl) Fail("Cannot start an HTTP request");
     curl_slist* headers = nullptr;
@@ -149,7 +139,7 @@ void TXmlHttpRequest::Send(const std::string& body) {
     curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(c, CURLOPT_MAXREDIRS, 10L);
     curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, CollectBody);
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, CurlAppendToString);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &answer);
     curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, CollectHeader);
     curl_easy_setopt(c, CURLOPT_HEADERDATA, this);

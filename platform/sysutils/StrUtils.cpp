@@ -135,6 +135,23 @@ std::string MarkupEscaped(std::string_view text) {
     return out;
 }
 
+std::string PercentEncoded(std::string_view text, bool (*keep)(unsigned char c)) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (keep(c)) {
+            out += ch;
+        } else {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
+}
+
 std::string AnsiDequotedStr(std::string_view text, char quote) {
     if (text.empty() || text.front() != quote) return std::string(text);
     std::string out;

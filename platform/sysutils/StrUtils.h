@@ -58,6 +58,8 @@ std::string AnsiDequotedStr(std::string_view text, char quote);
 std::string StringOfChar(char c, int count);
 // Text safe inside XML or HTML content and attribute values: & < > " ' as references.
 std::string MarkupEscaped(std::string_view text);
+// Every byte `keep` refuses as "%XX" (upper-case hex); UTF-8 text is encoded byte by byte.
+std::string PercentEncoded(std::string_view text, bool (*keep)(unsigned char c));
 
 // "True"/"False" with useBoolStrs, else "-1"/"0".
 std::string BoolToStr(bool value, bool useBoolStrs = false);

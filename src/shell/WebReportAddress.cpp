@@ -1,8 +1,7 @@
 #include "src/shell/WebReportAddress.h"
 
-#include <cstdio>
-
 #include "platform/sysutils/DateFormat.h"
+#include "platform/sysutils/StrUtils.h"
 
 namespace hemr {
 
@@ -10,8 +9,9 @@ namespace {
 
 constexpr const char* kViewerPath = "/Server/ReportView.aspx";
 
-bool NeedsEncoding(unsigned char c) {
-    return c <= 0x20 || c >= 0x7F || c == '&' || c == '=' || c == '#' || c == '+' || c == '%';
+// What can stand in a query value as written; the rest would end or change it.
+bool KeptInQueryValue(unsigned char c) {
+    return c > 0x20 && c < 0x7F && c != '&' && c != '=' && c != '#' && c != '+' && c != '%';
 }
 
 }  // namespace
@@ -25,19 +25,7 @@ std::string TWebReportAddress::CultureOf(const std::string& uiCodePage) {
 }
 
 std::string TWebReportAddress::QueryValue(const std::string& value) {
-    std::string out;
-    out.reserve(value.size());
-    for (const char ch : value) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (!NeedsEncoding(c)) {
-            out += ch;
-            continue;
-        }
-        char escaped[4];
-        std::snprintf(escaped, sizeof escaped, "%%%02X", c);
-        out += escaped;
-    }
-    return out;
+    return rt::PercentEncoded(value, KeptInQueryValue);
 }
 
 std::string TWebReportAddress::MainTable() const { return ProgramCode + JobID + JobSubIdentifier(JobID) + ExtName; }

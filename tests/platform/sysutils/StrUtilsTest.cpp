@@ -1,5 +1,7 @@
 #include "platform/sysutils/StrUtils.h"
 
+#include <cctype>
+
 #include <gtest/gtest.h>
 
 #include "platform/core/Exceptions.h"
@@ -69,6 +71,13 @@ TEST(StrUtilsTest, MarkupEscapingCoversEveryMarkupCharacterAndKeepsTheRest) {
     EXPECT_EQ(MarkupEscaped("R&D <\"x\"> 'y'"), "R&amp;D &lt;&quot;x&quot;&gt; &#39;y&#39;");
     EXPECT_EQ(MarkupEscaped("员工 &amp;"), "员工 &amp;amp;") << "escaping twice shows the first escape";
     EXPECT_EQ(MarkupEscaped(""), "");
+}
+
+TEST(StrUtilsTest, PercentEncodingEncodesEveryRefusedByteInUpperCaseHex) {
+    const auto alnum = [](unsigned char c) { return std::isalnum(c) != 0; };
+    EXPECT_EQ(PercentEncoded("a b&c", alnum), "a%20b%26c");
+    EXPECT_EQ(PercentEncoded("年", alnum), "%E5%B9%B4") << "UTF-8 byte by byte";
+    EXPECT_EQ(PercentEncoded("\x7f\n", alnum), "%7F%0A");
 }
 
 TEST(StrUtilsTest, BooleansAsText) {
