@@ -2,7 +2,10 @@
 function(hemr_project_target target)
   # GCC 12 reports -Wrestrict on inlined std::string copies at -O2 and above
   # (a known false positive); it stays a warning so it cannot fail the build.
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -Wno-error=restrict)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -Wno-error=restrict)
+  endif()
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/include)
 endfunction()
 
