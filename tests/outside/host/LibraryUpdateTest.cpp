@@ -3,6 +3,7 @@
 // embedded application server on first use, and a newer build dropped into
 // the server's package folder replaces it before the next query.
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/outside/host/HostProcess.h"
+#include "tests/outside/nvdownload/ZipTestSupport.h"
 #include "tests/platform/os/TempFolder.h"
 
 namespace {
@@ -118,6 +120,46 @@ TEST_F(LibraryUpdate, WithNoUpdateNothingIsFetchedAndTheQueryFailsWithoutALocalC
         failureShown = failureShown || dialog.dump().find("产生报表失败") != std::string::npos;
     EXPECT_TRUE(failureShown) << "the report form says the run failed";
     EXPECT_EQ(UpdaterAlertsAbout(home_), std::vector<std::string>{}) << "a switch that is off is no error";
+}
+
+TEST_F(LibraryUpdate, ARefusedUpdateAsksAbortOrRetryAndAfterAbortTheOldCopyStaysAndStillRuns) {
+    ASSERT_EQ(RunHost(home_, query_).exitCode, 0);
+    const std::string original = FileBytes(local_);
+    // A newer build, published while the client's updater is off...
+    fs::copy_file(BinFolder() + "/retitled/HEMR07S.so", published_, fs::copy_options::overwrite_existing);
+    fs::last_write_time(published_, fs::last_write_time(local_) + 10s);
+    ASSERT_EQ(RunHost(home_, query_, "--no-update").exitCode, 0);
+    // ...and then replaced on its way by an archive that climbs out of the folder.
+    const std::string zip = home_ + "/server/Published/hemr07s.so.zip";
+    ASSERT_TRUE(fs::exists(zip));
+    nvdownload_test::WriteZip(zip, {{"HEMR07S.so", "not a library"}, {"../../x", "planted"}});
+    nvdownload_test::PublishDigest(zip);
+
+    json scenario = json::parse(FileBytes(query_));
+    json& steps = scenario["steps"];
+    const auto query = std::find(steps.begin(), steps.end(), json({{"click", "btnQuery"}}));
+    ASSERT_NE(query, steps.end());
+    steps.insert(query, json({{"answer", "Abort"}}));
+    std::ofstream(temp_.File("abort.json")) << scenario.dump();
+    const HostRun refused = RunHost(home_, temp_.File("abort.json"));
+
+    const std::vector<json> dialogs = LinesWith(refused, "dialog");
+    ASSERT_GE(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0]["text"].get<std::string>().rfind(
+                  "Unzip new file[" + local_ + "] failed. Entry leaves the target folder: ../../x", 0),
+              0u)
+        << dialogs[0].dump();
+    EXPECT_EQ(dialogs[0]["buttons"], json({"Abort", "Retry"}));
+    EXPECT_EQ(dialogs[0]["answer"], "Abort");
+    EXPECT_NE(dialogs[1].dump().find("产生报表失败"), std::string::npos) << "the query fails: " << dialogs[1].dump();
+    EXPECT_EQ(ReportTitle(refused), "") << "the refused library is not loaded";
+    EXPECT_EQ(FileBytes(local_), original) << "the old copy is intact";
+    EXPECT_FALSE(fs::exists(home_ + "/x")) << "nothing was planted";
+    EXPECT_TRUE(fs::is_empty(tmp_)) << "no temporary zip is left behind";
+    EXPECT_EQ(UpdaterAlertsAbout(home_).size(), 1u) << "the refusal is logged";
+
+    const HostRun later = RunHost(home_, query_, "--no-update");
+    EXPECT_EQ(ReportTitle(later), "员工年龄分布表") << "the old copy still loads and runs";
 }
 
 }  // namespace
