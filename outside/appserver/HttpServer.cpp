@@ -4,6 +4,7 @@
 
 #include "outside/appserver/ObjectBroker.h"
 #include "platform/core/Exceptions.h"
+#include "platform/os/Files.h"
 #include "platform/remote/RemoteProtocol.h"
 
 namespace appserver {
@@ -33,6 +34,20 @@ HttpServer::HttpServer(ObjectBroker& broker) : impl_(std::make_unique<Impl>(brok
 }
 
 HttpServer::~HttpServer() = default;
+
+void HttpServer::ServeFiles(const std::string& prefix, std::function<std::string(const std::string& name)> fileFor) {
+    impl_->server.Get(prefix + "([^/]+)", [fileFor = std::move(fileFor)](const httplib::Request& req,
+                                                                      httplib::Response& res) {
+        std::string bytes;
+        const std::string file = fileFor(req.matches[1]);
+        if (file.empty() || !rt::ReadFileToString(file, bytes)) {
+            res.status = 404;
+            res.set_content("No such file", "text/plain");
+            return;
+        }
+        res.set_content(std::move(bytes), "application/octet-stream");
+    });
+}
 
 int HttpServer::Bind(const std::string& host, int port) {
     int bound = port == 0 ? impl_->server.bind_to_any_port(host) : (impl_->server.bind_to_port(host, port) ? port : -1);

@@ -2,6 +2,7 @@
 // The application server's HTTP front: the broker's three addresses as POST
 // routes on one address and port.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,10 @@ class HttpServer {
 public:
     explicit HttpServer(ObjectBroker& broker);
     ~HttpServer();
+
+    // Answers GET `prefix` + NAME with the file `fileFor`(NAME) names, 404
+    // when it names none. Call before Run.
+    void ServeFiles(const std::string& prefix, std::function<std::string(const std::string& name)> fileFor);
 
     // Binds `host`:`port` (0 = a free port); answers the bound port, raises
     // rt::EOSError when the address cannot be bound.

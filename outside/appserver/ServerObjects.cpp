@@ -11,9 +11,10 @@ bool IsServerProgId(const std::string& progId) {
     return rt::SameText(progId, kSessionProgId) || rt::SameText(progId, kReportCounterProgId);
 }
 
-std::unique_ptr<rt::IDispatch> CreateServerObject(const std::string& progId, const StorePtr& store) {
+std::unique_ptr<rt::IDispatch> CreateServerObject(const std::string& progId, const StorePtr& store,
+                                                  const std::string& packageAddress) {
     if (rt::SameText(progId, kSessionProgId))
-        return std::make_unique<SessionManager>(store);
+        return std::make_unique<SessionManager>(store, packageAddress);
     if (rt::SameText(progId, kReportCounterProgId))
         return std::make_unique<ReportCounter>(store);
     return nullptr;

@@ -16,7 +16,9 @@ inline constexpr const char* kReportCounterProgId = "ZizuvaRoderirO.dmReportCoun
 bool IsServerProgId(const std::string& progId);
 
 // A new object of `progId` on `store`; nullptr for a ProgID of another server.
-std::unique_ptr<rt::IDispatch> CreateServerObject(const std::string& progId, const StorePtr& store);
+// `packageAddress`: where the network server serves the published libraries.
+std::unique_ptr<rt::IDispatch> CreateServerObject(const std::string& progId, const StorePtr& store,
+                                                  const std::string& packageAddress = "");
 
 // Registers both ProgIDs with the in-process factories; every object opens
 // its own connection to the database of `home` (ResolveServerHome when empty).

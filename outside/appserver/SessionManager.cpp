@@ -1,15 +1,10 @@
 #include "outside/appserver/SessionManager.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
-#include <ctime>
-#include <filesystem>
 
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/CounterService.h"
 #include "outside/appserver/F2WindowService.h"
-#include "outside/appserver/ServerHome.h"
 #include "outside/appserver/ServerValues.h"
 #include "outside/appserver/ValidatorService.h"
 #include "platform/core/Exceptions.h"
@@ -31,43 +26,11 @@ std::string PaddedNumber(std::string number) {
     return digits ? std::string(6 - number.size(), '0') + number : number;
 }
 
-std::string Stamp(time_t moment) {
-    struct tm parts {};
-    localtime_r(&moment, &parts);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", &parts);
-    return text;
-}
-
-// The file a client's name stands for: "x.dll" is the library "x.so", and
-// letter case does not matter because the forms ask in lower case.
-std::string LocalFileName(const std::string& folder, const std::string& name) {
-    std::string wanted = rt::EndsText(".dll", name) ? name.substr(0, name.size() - 4) + ".so" : name;
-    if (rt::FileExists(folder + wanted))
-        return wanted;
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
-        std::string candidate = entry.path().filename().string();
-        if (rt::SameText(candidate, wanted))
-            return candidate;
-    }
-    return wanted;
-}
-
-std::string FileElement(const std::string& folder, const std::string& name) {
-    std::string element = "<File><Name>" + rt::MarkupEscaped(name) + "</Name>";
-    std::string path = folder + LocalFileName(folder, name);
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return element + "<Size>-1</Size></File>";
-    return element + "<Size>" + std::to_string(static_cast<long long>(info.st_size)) + "</Size><Modify>" +
-           Stamp(info.st_mtime) + "</Modify><Path>" + rt::MarkupEscaped(path) + "</Path></File>";
-}
-
 }  // namespace
 
-SessionManager::SessionManager(StorePtr store)
+SessionManager::SessionManager(StorePtr store, std::string packageAddress)
     : store_(std::move(store)),
+      publisher_(store_->Home(), std::move(packageAddress)),
       counter_(std::make_shared<CounterService>(store_)),
       validator_(std::make_shared<ValidatorService>(store_)),
       f2Window_(std::make_shared<F2WindowService>(store_)) {
@@ -122,13 +85,9 @@ void SessionManager::CallHelp(const rt::Variant& topic) {
 }
 
 std::string SessionManager::GetFileList(const std::vector<std::string>& names) const {
-    std::string folder = LibraryFolderIn(store_->Home());
     std::string list = "<FileList>";
-    for (const std::string& name : names) {
-        if (name.empty() || name.find_first_of("/\\") != std::string::npos || name == "." || name == "..")
-            throw EServerError("GetFileList takes plain file names, not \"" + name + "\"");
-        list += FileElement(folder, name);
-    }
+    for (const std::string& name : names)
+        list += publisher_.Describe(name);
     return list + "</FileList>";
 }
 

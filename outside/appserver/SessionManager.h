@@ -13,7 +13,11 @@
 //                              folder S_PKG under the server folder, one element
 //                              per name, in the order asked:
 //       <FileList><File><Name>N</Name><Size>BYTES</Size>
-//       <Modify>YYYYMMDDhhnnss</Modify><Path>FULL PATH</Path></File>...</FileList>
+//       <Modify>YYYYMMDDhhnnss</Modify><Path>PUBLISHED COPY</Path></File>...</FileList>
+//                              the path's folder holds the zipped copy
+//                              (LibraryPublisher.h): the server's folder
+//                              "Published", or its HTTP address when the
+//                              session is served over the network;
 //                              a name ending in ".dll" stands for the ".so" of
 //                              the same base name, letter case is ignored;
 //                              a missing file has Size -1 and no Modify or Path;
@@ -21,6 +25,7 @@
 
 #include <memory>
 
+#include "outside/appserver/LibraryPublisher.h"
 #include "outside/appserver/ServerStore.h"
 #include "platform/automation/Dispatch.h"
 
@@ -28,7 +33,9 @@ namespace appserver {
 
 class SessionManager : public rt::TAutoObject {
 public:
-    explicit SessionManager(StorePtr store);
+    // `packageAddress`: where the network server serves the published
+    // copies; empty for the in-process server.
+    explicit SessionManager(StorePtr store, std::string packageAddress = "");
     std::string DispatchName() const override { return "OstrelWorkCenter.Manager"; }
 
     std::string GetMessage(const std::string& type, const std::string& number);
@@ -39,6 +46,7 @@ private:
     void CallHelp(const rt::Variant& topic);
 
     StorePtr store_;
+    LibraryPublisher publisher_;
     rt::DispatchPtr counter_;
     rt::DispatchPtr validator_;
     rt::DispatchPtr f2Window_;

@@ -5,6 +5,7 @@
 
 #include <pthread.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <thread>
 
 #include "outside/appserver/HttpServer.h"
+#include "outside/appserver/LibraryPublisher.h"
 #include "outside/appserver/ObjectBroker.h"
 #include "outside/appserver/ServerObjects.h"
 #include "platform/core/Exceptions.h"
@@ -56,6 +58,19 @@ Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
+// The address clients fetch the published libraries from; a server bound to
+// every interface is named by its host name.
+std::string PackageAddress(const std::string& bind, int port) {
+    std::string host = bind;
+    if (bind == "0.0.0.0" || bind == "::") {
+        char name[256] = {};
+        host = gethostname(name, sizeof name - 1) == 0 ? name : "localhost";
+    }
+    if (host.find(':') != std::string::npos)
+        host = "[" + host + "]";
+    return "http://" + host + ":" + std::to_string(port) + appserver::LibraryPublisher::kRoute;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,13 +85,20 @@ int main(int argc, char** argv) {
     try {
         appserver::ServerStore::Open(options.home);  // create and seed before the first client
         std::string home = options.home;
-        appserver::ObjectBroker broker([home](const std::string& progId) -> rt::DispatchPtr {
+        // Known once the port is bound, before the first request.
+        std::string packageAddress;
+        appserver::ObjectBroker broker([home, &packageAddress](const std::string& progId) -> rt::DispatchPtr {
             if (!appserver::IsServerProgId(progId))
                 return nullptr;
-            return rt::DispatchPtr(appserver::CreateServerObject(progId, appserver::ServerStore::Open(home)));
+            return rt::DispatchPtr(
+                appserver::CreateServerObject(progId, appserver::ServerStore::Open(home), packageAddress));
         });
         appserver::HttpServer server(broker);
+        server.ServeFiles(appserver::LibraryPublisher::kRoute, [home, &packageAddress](const std::string& name) {
+            return appserver::LibraryPublisher(home, packageAddress).PublishedFile(name);
+        });
         int port = server.Bind(options.bind, options.port);
+        packageAddress = PackageAddress(options.bind, port);
         std::cout << "listening on " << options.bind << ":" << port << std::endl;
         std::thread watcher([&] {
             int signal = 0;

@@ -60,10 +60,16 @@ std::vector<std::string> BlockTexts(const rt::Variant& values, int row) {
 
 std::string AgeReport::ReportFolderIn(const std::string& home) { return rt::IncludeTrailingPathDelimiter(home) + "Report/"; }
 
+// A build may mark the title of its reports, so that two builds of the
+// library can be told apart by what they write.
+#ifndef HEMR07S_TITLE_MARK
+#define HEMR07S_TITLE_MARK ""
+#endif
+
 std::string AgeReport::ProgramTitle() {
     appserver::SqliteStatement q = store_->Db().Prepare("SELECT MB002 FROM ADMMB WHERE MB001 = ?");
     q.Bind(1, std::string(kProgram));
-    return q.Step() ? q.Text(0) : kProgram;
+    return (q.Step() ? q.Text(0) : std::string(kProgram)) + HEMR07S_TITLE_MARK;
 }
 
 std::string AgeReport::ReportName(const SvrRunArguments& a) {

@@ -50,7 +50,8 @@ void WriteFileAtomically(const std::string& file, const std::string& bytes) {
     }
 }
 
-HostHome::HostHome(std::string folder) : folder_(folder.empty() ? DefaultFolder() : std::move(folder)) {
+HostHome::HostHome(std::string folder, LibraryUpdates updates)
+    : folder_(folder.empty() ? DefaultFolder() : std::move(folder)), updates_(updates) {
     while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
     folder_ = std::filesystem::absolute(folder_).lexically_normal().string();
     while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
@@ -74,6 +75,9 @@ std::string HostHome::RegistryText(const std::string& binFolder) const {
         text += "@=" + RegString(library) + "\r\n";
         text += "\"Factory\"=\"HemrAppServerFactory\"\r\n";
     }
+    // A real client keeps its server libraries current unless told not to.
+    text += "\r\n[HKEY_LOCAL_MACHINE\\Software\\PLWK\\Velmoran]\r\n";
+    text += std::string("\"GoAhead\"=\"") + (updates_ == LibraryUpdates::On ? "1" : "0") + "\"\r\n";
     return text;
 }
 
@@ -85,6 +89,8 @@ void HostHome::Prepare(const std::string& binFolder) const {
     WriteFileAtomically(RegistryFile(), RegistryText(binFolder));
     const std::string ini = folder_ + "/KestrelC.ini";
     if (!std::filesystem::exists(ini)) WriteFileAtomically(ini, EmbeddedDefault("KestrelC.ini"));
+    const std::string serverIni = ServerFolder() + "/KestrelS.ini";
+    if (!std::filesystem::exists(serverIni)) WriteFileAtomically(serverIni, EmbeddedDefault("KestrelS.ini"));
     InstallServerLibraries(binFolder);
     ::setenv("NVR_REGISTRY", RegistryFile().c_str(), 1);
     // The client is a Simplified Chinese installation unless the caller says otherwise.

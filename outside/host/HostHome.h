@@ -9,10 +9,14 @@
 
 namespace host {
 
+// Whether the module brings its local server libraries up to date from the
+// application server before loading them (the updater switch in nvr.reg).
+enum class LibraryUpdates { On, Off };
+
 class HostHome {
 public:
     // `folder` empty: $XDG_DATA_HOME/hemr07, else ~/.local/share/hemr07.
-    explicit HostHome(std::string folder);
+    explicit HostHome(std::string folder, LibraryUpdates updates = LibraryUpdates::On);
 
     static std::string DefaultFolder();
 
@@ -25,8 +29,10 @@ public:
     std::string RegistryFile() const { return folder_ + "/nvr.reg"; }
     std::string ServerFolder() const { return folder_ + "/server"; }
 
-    // Copies the program's server library from `binFolder` into the server's
-    // work-library folder "S_PKG", unless the copy there is as new.
+    // Copies the program's server library from `binFolder` into the embedded
+    // application server's work-library folder "S_PKG", unless the copy there
+    // is as new. The client's own copy (KestrelS.ini: "Local/S_PKG") is not
+    // installed: the module fetches it from the server.
     void InstallServerLibraries(const std::string& binFolder) const;
 
     // The registry file's text for this folder.
@@ -34,6 +40,7 @@ public:
 
 private:
     std::string folder_;
+    LibraryUpdates updates_;
 };
 
 // Writes `bytes` to `file` through a temporary file, so a reader never sees half of it.

@@ -1,4 +1,4 @@
-// hemr07-host run [--plugin FILE] [--home DIR] SCENARIO.json
+// hemr07-host run [--plugin FILE] [--home DIR] [--no-update] SCENARIO.json
 // Hosts the report plug-in the way the ERP shell does and runs a scenario,
 // printing the transcript on standard output.
 
@@ -26,10 +26,11 @@ struct Options {
     std::string plugin;
     std::string home;
     std::string scenario;
+    host::LibraryUpdates updates = host::LibraryUpdates::On;
 };
 
 int Usage(const std::string& problem) {
-    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] SCENARIO.json\n",
+    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] [--no-update] SCENARIO.json\n",
                  problem.c_str());
     return kUsageError;
 }
@@ -47,6 +48,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
                 return false;
             }
             (a == "--plugin" ? options.plugin : options.home) = args[++i];
+        } else if (a == "--no-update") {
+            options.updates = host::LibraryUpdates::Off;
         } else if (!a.empty() && a[0] == '-') {
             problem = "unknown option " + a;
             return false;
@@ -86,7 +89,7 @@ int main(int argc, char** argv) {
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";
     std::optional<host::ServerActivity> activity;
     try {
-        const host::HostHome home(options.home);
+        const host::HostHome home(options.home, options.updates);
         home.Prepare(binFolder);
         activity.emplace(home.ServerFolder(), transcript);
     } catch (const std::exception& e) {

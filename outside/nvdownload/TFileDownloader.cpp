@@ -1,14 +1,17 @@
 #include "outside/nvdownload/TFileDownloader.h"
 
 #include "outside/nvdownload/TReplacingFile.h"
+#include "platform/os/Sha256.h"
 
 #include <curl/curl.h>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <sstream>
 #include <stdexcept>
 
 namespace nvdownload {
@@ -16,6 +19,20 @@ namespace nvdownload {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kDigestSuffix = ".sha256";
+// A digest file holds the digest and perhaps the file's name, nothing more.
+constexpr int64_t kMaxDigestBytes = 1024;
+
+// Receives the bytes of one transfer; raising stops the transfer.
+using TSink = std::function<void(const char* data, size_t size)>;
+
+struct TTransfer {
+    TSink sink;
+    int64_t limit = 0;
+    int64_t received = 0;
+    std::string failure;
+};
 
 bool HasScheme(const std::string& source) {
     const size_t colon = source.find("://");
@@ -45,11 +62,17 @@ std::string PercentEncoded(const std::string& path) {
     return out;
 }
 
-size_t WriteChunk(char* data, size_t size, size_t count, void* file) {
+size_t WriteChunk(char* data, size_t size, size_t count, void* user) {
+    auto* transfer = static_cast<TTransfer*>(user);
+    const size_t bytes = size * count;
     try {
-        static_cast<TReplacingFile*>(file)->Write(data, size * count);
-        return size * count;
-    } catch (const std::exception&) {
+        transfer->received += static_cast<int64_t>(bytes);
+        if (transfer->received > transfer->limit)
+            throw std::runtime_error("Larger than the limit of " + std::to_string(transfer->limit) + " bytes");
+        transfer->sink(data, bytes);
+        return bytes;
+    } catch (const std::exception& e) {
+        transfer->failure = e.what();
         return 0;  // tells libcurl to stop with a write error
     }
 }
@@ -57,6 +80,40 @@ size_t WriteChunk(char* data, size_t size, size_t count, void* file) {
 void InitCurlOnce() {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+// Fetches `source` into `sink`, at most `limit` bytes; raises with the reason.
+void Fetch(const std::string& source, const TSink& sink, int64_t limit, long timeoutSeconds) {
+    InitCurlOnce();
+    std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl) throw std::runtime_error("Cannot start a transfer");
+    TTransfer transfer{sink, limit, 0, {}};
+    char error[CURL_ERROR_SIZE] = {};
+    const std::string url = TFileDownloader::SourceUrl(source);
+    CURL* c = curl.get();
+    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &WriteChunk);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
+    curl_easy_setopt(c, CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "file,http,https");
+    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // A size the server announces beforehand is refused before any byte.
+    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limit));
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, TFileDownloader::kConnectSeconds);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, TFileDownloader::kStallSeconds);
+    if (timeoutSeconds > 0) curl_easy_setopt(c, CURLOPT_TIMEOUT, timeoutSeconds);
+    const CURLcode result = curl_easy_perform(c);
+    if (result == CURLE_OK) return;
+    std::string reason = !transfer.failure.empty() ? transfer.failure
+                         : error[0] != '\0'        ? std::string(error)
+                                                   : std::string(curl_easy_strerror(result));
+    if (result == CURLE_FILESIZE_EXCEEDED) reason = "Larger than the limit of " + std::to_string(limit) + " bytes";
+    throw std::runtime_error(reason + " (" + source + ")");
 }
 
 }  // namespace
@@ -92,30 +149,38 @@ std::string TFileDownloader::SourceUrl(const std::string& source) {
     return "file://" + PercentEncoded(path);
 }
 
+std::string TFileDownloader::PublishedDigest(const std::string& source, long timeoutSeconds) {
+    std::string text;
+    try {
+        Fetch(source + kDigestSuffix, [&](const char* data, size_t size) { text.append(data, size); },
+              kMaxDigestBytes, timeoutSeconds);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(std::string("No published digest: ") + e.what());
+    }
+    std::istringstream words(text);
+    std::string digest;
+    words >> digest;
+    if (!rt::TSha256::IsHexDigest(digest)) throw std::runtime_error("The published digest is unreadable (" + source + ")");
+    std::transform(digest.begin(), digest.end(), digest.begin(),
+                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    return digest;
+}
+
 void TFileDownloader::Download(const std::string& source, const std::string& target, long timeoutSeconds) {
     if (source.empty()) throw std::runtime_error("No source file given");
     if (target.empty()) throw std::runtime_error("No target file given");
-    InitCurlOnce();
-    std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl) throw std::runtime_error("Cannot start a transfer");
+    const std::string expected = PublishedDigest(source, timeoutSeconds);
     TReplacingFile file(target);
-    char error[CURL_ERROR_SIZE] = {};
-    const std::string url = SourceUrl(source);
-    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, &WriteChunk);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &file);
-    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "file,http,https");
-    curl_easy_setopt(curl.get(), CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    if (timeoutSeconds > 0) curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT, timeoutSeconds);
-    const CURLcode result = curl_easy_perform(curl.get());
-    if (result != CURLE_OK) {
-        throw std::runtime_error(std::string(error[0] != '\0' ? error : curl_easy_strerror(result)) + " (" + source +
-                                 ")");
-    }
+    rt::TSha256 digest;
+    Fetch(source,
+          [&](const char* data, size_t size) {
+              file.Write(data, size);
+              digest.Update(data, size);
+          },
+          kMaxBytes, timeoutSeconds);
+    // A copy cut short or changed on the way never replaces the target.
+    if (digest.HexDigest() != expected)
+        throw std::runtime_error("The download does not match its published digest (" + source + ")");
     file.Commit();
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,16 +44,25 @@ void TReplacingFile::Write(const void* data, size_t size) {
     if (size > 0 && std::fwrite(data, 1, size, file_) != size) throw Failure("Cannot write", temporary_);
 }
 
-void TReplacingFile::Commit() {
+void TReplacingFile::Finish() {
+    if (file_ == nullptr) return;
     const bool flushed = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!flushed || !closed) throw Failure("Cannot complete", temporary_);
+}
+
+void TReplacingFile::Commit() {
+    Finish();
     // mkstemp creates the file for its owner alone; a replaced program file
     // must stay readable by everyone as an ordinarily created one is.
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::chmod(temporary_.c_str(), 0666 & ~mask);
+    if (modified_) {
+        const struct timespec times[2] = {{0, UTIME_NOW}, {*modified_, 0}};
+        if (::utimensat(AT_FDCWD, temporary_.c_str(), times, 0) != 0) throw Failure("Cannot date", temporary_);
+    }
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0) throw Failure("Cannot replace", target_);
     committed_ = true;
 }

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <ctime>
+#include <optional>
 #include <string>
 
 namespace nvdownload {
@@ -20,13 +22,22 @@ public:
 
     // Raise std::runtime_error on a write failure.
     void Write(const void* data, size_t size);
-    // Flushes, closes and renames over the target.
+    // Flushes and closes the temporary file; the target is not touched yet,
+    // so that several files can be completed before any of them replaces its
+    // target.
+    void Finish();
+    // The modification time the target gets (else the time of writing).
+    void SetModified(std::time_t modified) { modified_ = modified; }
+    // Finishes when not yet done and renames over the target.
     void Commit();
+
+    const std::string& Target() const { return target_; }
 
 private:
     std::string target_;
     std::string temporary_;
     std::FILE* file_ = nullptr;
+    std::optional<std::time_t> modified_;
     bool committed_ = false;
 };
 

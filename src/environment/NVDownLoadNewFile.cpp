@@ -6,6 +6,7 @@
 #include "platform/os/Paths.h"
 #include "platform/os/Registry.h"
 #include "platform/os/SysInfo.h"
+#include "platform/os/TempFile.h"
 #include "platform/sysutils/Clock.h"
 #include "platform/sysutils/DateFormat.h"
 #include "platform/sysutils/Format.h"
@@ -80,11 +81,13 @@ void Update(const std::string& modifyStamp, const std::string& serverFolder, con
     const std::string name = rt::ExtractFileName(localPath);
     // Server paths are not case-exact; the downloader finds them ignoring case.
     const std::string source = rt::AnsiLowerCase(WithTrailingDelimiter(rt::Trim(serverFolder)) + name) + ".zip";
-    const std::string zipFile = WithTrailingDelimiter(rt::Trim(GetLongTempDir())) + name + ".zip";
-    RunStep([&](std::string& reason) { return library.NVDownLoadFileEx(source, zipFile, reason); },
+    // The temporary folder is shared: a fixed name there could be planted or
+    // read by anyone. The zip is this update's own and goes with it.
+    const rt::TTemporaryFile zipFile(rt::Trim(GetLongTempDir()), name + ".", ".zip");
+    RunStep([&](std::string& reason) { return library.NVDownLoadFileEx(source, zipFile.Path(), reason); },
             "DownLoad new file[%s] failed. %s", localPath, interactive);
     RunStep([&](std::string& reason) {
-                return library.UnZipFilesOrDir(zipFile, rt::ExtractFileDir(localPath), reason);
+                return library.UnZipFilesOrDir(zipFile.Path(), rt::ExtractFileDir(localPath), reason);
             },
             "Unzip new file[%s] failed. %s", localPath, interactive);
 }

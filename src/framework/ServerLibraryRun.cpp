@@ -2,6 +2,7 @@
 
 #include <sys/utsname.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "include/hemr/SvrController.h"
@@ -68,9 +69,12 @@ bool TServerLibraryRun::Checked(const std::string& path) const {
 
 std::string TServerLibraryRun::LocateLibrary() const {
     if (folders_.empty()) return "";
+    std::vector<std::string> failed;
     for (const std::string& folder : folders_) {
         const std::string path = LibraryIn(folder);
-        if (rt::FileExists(path) && Checked(path)) return path;
+        if (!rt::FileExists(path)) continue;
+        if (Checked(path)) return path;
+        failed.push_back(path);
     }
     std::string fallback = folders_.front();
     for (const std::string& folder : folders_) {
@@ -80,6 +84,9 @@ std::string TServerLibraryRun::LocateLibrary() const {
         }
     }
     const std::string path = LibraryIn(fallback);
+    // The update of this very file has just failed (the user may have chosen
+    // Abort): checking it again would only ask the same question again.
+    if (std::find(failed.begin(), failed.end(), path) != failed.end()) return "";
     return Checked(path) && rt::FileExists(path) ? path : "";
 }
 

@@ -128,7 +128,8 @@ TEST_F(SessionServices, HelpTopicsAreRecordedAndFileListsDescribeServerLibraries
     std::ofstream(home_.Path() + "/S_PKG/hemr07s.so") << "12345";
     std::string list = session_.Call("GetFileList", {Variant::ArrayOf({"hemr07s.so", "missing.so"})}).ToString();
     EXPECT_NE(list.find("<Name>hemr07s.so</Name><Size>5</Size><Modify>"), std::string::npos) << list;
-    EXPECT_NE(list.find("<Path>" + home_.Path() + "/S_PKG/hemr07s.so</Path>"), std::string::npos) << list;
+    EXPECT_NE(list.find("<Path>" + home_.Path() + "/Published/hemr07s.so</Path>"), std::string::npos)
+        << "the path names the published copy's folder: " << list;
     EXPECT_NE(list.find("<Name>missing.so</Name><Size>-1</Size></File>"), std::string::npos) << list;
     EXPECT_THROW(session_.Call("GetFileList", {Variant::ArrayOf({"../HemrServer.db"})}), rt::EOleException)
         << "no way out of the library folder";
@@ -139,7 +140,7 @@ TEST_F(SessionServices, FileListFindsTheLibraryTheFormsNameInLowerCaseWithTheDll
     std::ofstream(home_.Path() + "/S_PKG/HEMR07S.so") << "123";
     std::string list = session_.Call("GetFileList", {Variant::ArrayOf({"hemr07s.dll"})}).ToString();
     EXPECT_NE(list.find("<Name>hemr07s.dll</Name><Size>3</Size>"), std::string::npos) << list;
-    EXPECT_NE(list.find("<Path>" + home_.Path() + "/S_PKG/HEMR07S.so</Path>"), std::string::npos)
+    EXPECT_NE(list.find("<Path>" + home_.Path() + "/Published/HEMR07S.so</Path>"), std::string::npos)
         << "the path names the real file: " << list;
 }
 

@@ -19,6 +19,7 @@
 namespace {
 
 using host_test::HostRun;
+using host_test::LinesWith;
 using host_test::RunHost;
 using host_test::SourceFolder;
 using nlohmann::json;
@@ -28,13 +29,6 @@ using nlohmann::json;
 constexpr const char* kStatDate = "20240630";
 const std::vector<std::string> kDepartments = {"A01", "C01"};
 const std::vector<int> kBounds = {25, 30, 35, 40, 45, 50, 55, 60};
-
-std::vector<json> LinesWith(const HostRun& run, const std::string& key) {
-    std::vector<json> found;
-    for (const json& line : run.lines)
-        if (line.contains(key)) found.push_back(line[key]);
-    return found;
-}
 
 // The text of a byte string in the transcript, after checking its code page.
 std::string BytesText(const json& v) {

@@ -25,11 +25,12 @@ inline std::string SourceFolder() {
     return HEMR_TEST_SOURCE_DIR;
 }
 
-inline HostRun RunHost(const std::string& home, const std::string& scenario) {
+// `options`: further options of the run, as typed after "run".
+inline HostRun RunHost(const std::string& home, const std::string& scenario, const std::string& options = "") {
     HostRun run;
     std::string command = "'";
     command += BinFolder();
-    command += "/hemr07-host' run --home '";
+    command += "/hemr07-host' run " + options + " --home '";
     command += home;
     command += "' '";
     command += scenario;
@@ -50,6 +51,14 @@ inline HostRun RunHost(const std::string& home, const std::string& scenario) {
         start = end + 1;
     }
     return run;
+}
+
+// The values of every transcript line holding `key`, in order.
+inline std::vector<nlohmann::json> LinesWith(const HostRun& run, const std::string& key) {
+    std::vector<nlohmann::json> found;
+    for (const auto& line : run.lines)
+        if (line.contains(key)) found.push_back(line[key]);
+    return found;
 }
 
 inline std::vector<int> EventsOf(const HostRun& run) {

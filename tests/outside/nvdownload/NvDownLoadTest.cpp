@@ -7,6 +7,7 @@
 #include "tests/platform/os/TempFolder.h"
 
 #include "platform/os/DynLib.h"
+#include "platform/os/Sha256.h"
 
 #include <httplib.h>
 
@@ -78,6 +79,7 @@ TEST_F(NvDownLoadTest, CompareDecidesByTheLocalFileTimeAgainstTheStamp) {
 TEST_F(NvDownLoadTest, DownloadReplacesAChangedFileFromAPathFoundIgnoringCase) {
     fs::create_directories(temp_.File("Server"));
     WriteFile(temp_.File("Server/Lib.ZIP"), "new contents");
+    PublishDigest(temp_.File("Server/Lib.ZIP"));
     const std::string target = temp_.Write("lib.zip", "old contents");
     ASSERT_TRUE(Download(temp_.File("server/lib.zip"), target)) << message_;
     EXPECT_STREQ(message_, "") << "success clears the message";
@@ -100,6 +102,19 @@ TEST_F(NvDownLoadTest, DownloadOverHttpAndAServerErrorLeavesTheFile) {
     server.Get("/files/lib.zip", [](const httplib::Request&, httplib::Response& res) {
         res.set_content("served bytes", "application/zip");
     });
+    const std::string digest = rt::TSha256::OfFile(temp_.Write("served", "served bytes"));
+    server.Get("/files/lib.zip.sha256", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(digest + "  lib.zip\n", "text/plain");
+    });
+    server.Get("/files/big.zip.sha256", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(digest, "text/plain");
+    });
+    server.Get("/files/big.zip", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content_provider(1ll << 40, "application/zip", [](size_t, size_t, httplib::DataSink& sink) {
+            static const std::string chunk(64 * 1024, 'x');
+            return sink.write(chunk.data(), chunk.size());
+        });
+    });
     const int port = server.bind_to_any_port("127.0.0.1");
     ASSERT_GT(port, 0);
     std::thread serving([&] { server.listen_after_bind(); });
@@ -109,6 +124,8 @@ TEST_F(NvDownLoadTest, DownloadOverHttpAndAServerErrorLeavesTheFile) {
 
     EXPECT_FALSE(Download(base + "missing.zip", target)) << "404 is a failure, not a file";
     EXPECT_NE(std::string(message_).find("404"), std::string::npos) << message_;
+    EXPECT_FALSE(Download(base + "big.zip", target)) << "a terabyte announced is refused before it comes";
+    EXPECT_NE(std::string(message_).find("Larger than the limit"), std::string::npos) << message_;
     EXPECT_EQ(ReadFile(target), "old contents");
     EXPECT_TRUE(Download(base + "lib.zip", target)) << message_;
     EXPECT_EQ(ReadFile(target), "served bytes");

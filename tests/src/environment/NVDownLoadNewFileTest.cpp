@@ -7,14 +7,19 @@
 #include "tests/platform/os/TempFolder.h"
 
 #include "platform/forms/TApplication.h"
+#include "platform/os/DynLib.h"
 #include "platform/os/Paths.h"
 #include "platform/os/SysInfo.h"
 #include "src/environment/LibSys.h"
 
 #include <gtest/gtest.h>
 
+#include <httplib.h>
+
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 namespace hemr_dl_test {
 namespace {
@@ -62,7 +67,11 @@ protected:
         regEnv_ = std::make_unique<rt_test::ScopedEnv>("NVR_REGISTRY", reg.c_str());
     }
     void SwitchOn() { UseRegistry("[HKEY_LOCAL_MACHINE\\Software\\PLWK\\Velmoran]\r\n\"GoAhead\"=\" 1 \"\r\n"); }
-    void ServeUpdate() { WriteZip(temp_.File("server/hemr07s.so.zip"), {{"hemr07s.so", "library v2"}}); }
+    void ServeUpdate() { Serve({{"hemr07s.so", "library v2"}}); }
+    void Serve(const std::map<std::string, std::string>& entries) {
+        WriteZip(temp_.File("server/hemr07s.so.zip"), entries);
+        nvdownload_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
+    }
 
     bool Update(const std::string& stamp, bool interactive) {
         message_.clear();
@@ -81,6 +90,9 @@ TEST_F(UpdateFileTest, SwitchOffOrMissingKeyLeavesTheFileAndSucceeds) {
     ServeUpdate();
     UseRegistry("[HKEY_LOCAL_MACHINE\\Software\\PLWK\\Velmoran]\r\n\"GoAhead\"=\"0\"\r\n");
     EXPECT_TRUE(Update("2099-01-01 00:00:00", false));
+    UseRegistry("[HKEY_LOCAL_MACHINE\\Software\\PLWK\\Velmoran]\r\n\"Other\"=\"1\"\r\n");
+    EXPECT_FALSE(hemr::UpdaterSwitchOn()) << "GoAhead absent";
+    EXPECT_TRUE(Update("2099-01-01 00:00:00", false));
     UseRegistry("[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"GoAhead\"=\"1\"\r\n");
     EXPECT_FALSE(hemr::UpdaterSwitchOn());
     const std::string log = hemr::AlertLogFileName(rt::ExtractFilePath(rt::GetProgramFileName()), "NVDownLoadNewFileU", "D");
@@ -96,7 +108,34 @@ TEST_F(UpdateFileTest, OutdatedFileIsDownloadedAndUnpackedBesideItself) {
     ServeUpdate();
     EXPECT_TRUE(Update("2099-01-01 00:00:00", false)) << message_;
     EXPECT_EQ(ReadFile(local_), "library v2");
-    EXPECT_TRUE(fs::exists(temp_.File("tmp/hemr07s.so.zip"))) << "the zip is fetched into the temporary folder";
+}
+
+TEST_F(UpdateFileTest, RegressionLostTemporaryZipNoZipIsLeftAfterAnUpdateSuccessfulOrNot) {
+    SwitchOn();
+    ServeUpdate();
+    EXPECT_TRUE(Update("2099-01-01 00:00:00", false)) << message_;
+    EXPECT_TRUE(fs::is_empty(temp_.File("tmp"))) << "after success";
+    fs::last_write_time(local_, fs::file_time_type::clock::now() - 24h * 400);
+    WriteFile(temp_.File("server/hemr07s.so.zip"), "not a zip");
+    nvdownload_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
+    EXPECT_FALSE(Update("2099-01-01 00:00:00", false)) << "downloaded, but nothing to unpack";
+    EXPECT_TRUE(fs::is_empty(temp_.File("tmp"))) << "after a failed unpack";
+    fs::remove(temp_.File("server/hemr07s.so.zip"));
+    EXPECT_FALSE(Update("2099-01-01 00:00:00", false));
+    EXPECT_TRUE(fs::is_empty(temp_.File("tmp"))) << "after a failed download";
+}
+
+TEST_F(UpdateFileTest, AServerPathWithoutFolderIsTheBareLowerCaseNameWithZip) {
+    SwitchOn();
+    ServeUpdate();
+    const fs::path before = fs::current_path();
+    fs::current_path(temp_.File("server"));
+    std::string message;
+    const bool updated =
+        hemr::UpdateFileFromXML("Modify = '20990101000000' Path = 'HEMR07S.SO'", local_, false, message);
+    fs::current_path(before);
+    EXPECT_TRUE(updated) << "hemr07s.so.zip fetched from the current folder: " << message;
+    EXPECT_EQ(ReadFile(local_), "library v2");
 }
 
 TEST_F(UpdateFileTest, UpToDateFileIsLeftAlone) {
@@ -104,7 +143,7 @@ TEST_F(UpdateFileTest, UpToDateFileIsLeftAlone) {
     ServeUpdate();
     EXPECT_TRUE(Update("2000-01-01 00:00:00", false));
     EXPECT_EQ(ReadFile(local_), "library v1");
-    EXPECT_FALSE(fs::exists(temp_.File("tmp/hemr07s.so.zip")));
+    EXPECT_TRUE(fs::is_empty(temp_.File("tmp"))) << "nothing fetched";
 }
 
 TEST_F(UpdateFileTest, FailedDownloadReportsAndKeepsTheOldFile) {
@@ -133,6 +172,7 @@ TEST_F(UpdateFileTest, RetryRepeatsOnlyTheDownloadAndUnpackAsksAgain) {
             EXPECT_EQ(dialog.Buttons.size(), 2u) << "Abort and Retry";
             // Something the download can fetch but no archive to unpack.
             WriteFile(temp_.File("server/hemr07s.so.zip"), "not a zip");
+            nvdownload_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
             return rt::mrRetry;
         }
         return rt::mrAbort;
@@ -154,6 +194,100 @@ TEST_F(UpdateFileTest, DescriptionDrivesTheUpdate) {
         "<Modify>2099-01-01 00:00:00</Modify><Path>" + temp_.File("server") + "/HEMR07S.so</Path>";
     EXPECT_TRUE(hemr::UpdateFileFromXML(description, local_, false, message)) << message;
     EXPECT_EQ(ReadFile(local_), "library v2");
+}
+
+// What a download may carry, each refused with its reason: the local library,
+// a real one, stays as it was and loads, and nothing is left in the
+// temporary folder or beside the library.
+class UpdateRefusalTest : public UpdateFileTest {
+protected:
+    void SetUp() override {
+        UpdateFileTest::SetUp();
+        const char* bin = std::getenv("HEMR_BINARY_DIR");
+        const std::string folder = bin != nullptr ? bin : rt::ExtractFileDir(rt::GetModuleFileName(0));
+        fs::copy_file(folder + "/NVDownLoad.so", local_, fs::copy_options::overwrite_existing);
+        fs::last_write_time(local_, fs::file_time_type::clock::now() - 24h * 400);
+        original_ = ReadFile(local_);
+        SwitchOn();
+    }
+
+    // Updates from `serverFolder` and checks the refusal and what it left.
+    void ExpectRefused(const std::string& serverFolder, const std::string& step, const std::string& reason) {
+        SCOPED_TRACE(reason);
+        message_.clear();
+        EXPECT_FALSE(hemr::UpdateFile("2099-01-01 00:00:00", serverFolder, local_, false, message_));
+        EXPECT_EQ(message_.rfind(step + " new file[" + local_ + "] failed. ", 0), 0u) << message_;
+        EXPECT_NE(message_.find(reason), std::string::npos) << message_;
+        EXPECT_EQ(ReadFile(local_), original_) << "the old library is intact";
+        const rt::HMODULE module = rt::LoadLibrary(local_);
+        EXPECT_NE(module, 0u) << "and loads";
+        if (module != 0) rt::FreeLibrary(module);
+        EXPECT_TRUE(fs::is_empty(temp_.File("tmp"))) << "no temporary zip is left";
+        int besides = 0;
+        for (const auto& entry : fs::directory_iterator(temp_.File("lib"))) besides += entry.path() != local_;
+        EXPECT_EQ(besides, 0) << "nothing was unpacked beside the library";
+    }
+    void ExpectRefused(const std::string& step, const std::string& reason) {
+        ExpectRefused(temp_.File("server"), step, reason);
+    }
+    std::string Zip() const { return temp_.File("server/hemr07s.so.zip"); }
+
+    std::string original_;
+};
+
+TEST_F(UpdateRefusalTest, ADigestMismatchIsAFailedDownload) {
+    Serve({{"hemr07s.so", "library v2"}});
+    WriteFile(Zip() + ".sha256", std::string(64, 'a') + "\n");
+    ExpectRefused("DownLoad", "does not match its published digest");
+    fs::remove(Zip() + ".sha256");
+    ExpectRefused("DownLoad", "No published digest");
+}
+
+TEST_F(UpdateRefusalTest, EntriesLeavingTheFolderAreRefusedBeforeAnythingIsWritten) {
+    for (const char* name : {"../../x", "/etc/x", "C:\\x", "a\\..\\..\\x", "sub/../../x"}) {
+        Serve({{"hemr07s.so", "library v2"}, {name, "escaped"}});
+        ExpectRefused("Unzip", std::string("Entry leaves the target folder: ") + name);
+    }
+    EXPECT_FALSE(fs::exists(temp_.File("x")));
+}
+
+TEST_F(UpdateRefusalTest, ALinkEntryIsRefused) {
+    nvdownload_test::WriteLinkZip(Zip(), "hemr07s.so", "/etc/passwd");
+    nvdownload_test::PublishDigest(Zip());
+    ExpectRefused("Unzip", "Entry is a link: hemr07s.so");
+}
+
+TEST_F(UpdateRefusalTest, ArchivesOverTheCapsAreRefused) {
+    nvdownload_test::WriteClaimingZip(Zip(), "hemr07s.so", 10ull << 30);
+    nvdownload_test::PublishDigest(Zip());
+    ExpectRefused("Unzip", "claims 10737418240 bytes");
+    nvdownload_test::WriteZipOfEntries(Zip(), 100000);
+    nvdownload_test::PublishDigest(Zip());
+    ExpectRefused("Unzip", "holds 100000 entries");
+}
+
+TEST_F(UpdateRefusalTest, ADownloadCutOffHalfwayIsRefused) {
+    Serve({{"hemr07s.so", std::string(256 * 1024, 'x')}});
+    const std::string zip = ReadFile(Zip());
+    const std::string digest = ReadFile(Zip() + ".sha256");
+    httplib::Server server;
+    server.Get("/lib/hemr07s.so.zip.sha256", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(digest, "text/plain");
+    });
+    server.Get("/lib/hemr07s.so.zip", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content_provider(zip.size(), "application/zip", [&](size_t offset, size_t, httplib::DataSink& sink) {
+            if (offset > 0) return false;  // the connection drops after the first half
+            sink.write(zip.data(), zip.size() / 2);
+            return true;
+        });
+    });
+    const int port = server.bind_to_any_port("127.0.0.1");
+    ASSERT_GT(port, 0);
+    std::thread serving([&] { server.listen_after_bind(); });
+    for (int i = 0; i < 200 && !server.is_running(); ++i) std::this_thread::sleep_for(10ms);
+    ExpectRefused("http://127.0.0.1:" + std::to_string(port) + "/lib/", "DownLoad", "transfer closed");
+    server.stop();
+    serving.join();
 }
 
 }  // namespace

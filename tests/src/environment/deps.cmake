@@ -5,4 +5,6 @@ foreach(lib Nvlanguage NVDownLoad)
     add_dependencies(${name} ${lib})
   endif()
 endforeach()
-target_link_libraries(${name} PRIVATE PkgConfig::LIBZIP)
+# The update tests build their archives with libzip and serve them over HTTP.
+pkg_check_modules(ENV_HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+target_link_libraries(${name} PRIVATE PkgConfig::LIBZIP PkgConfig::ENV_HTTPLIB)

@@ -96,6 +96,12 @@ TEST_F(ServerLibraryRunTest, WithoutAnyLibraryThePackageFolderIsCheckedAndAFaile
     EXPECT_FALSE(Runner({Folder("d", true)}).Run(rt::Variant(), message)) << "a file that does not load";
 }
 
+TEST_F(ServerLibraryRunTest, AFailedUpdateIsNotCheckedASecondTimeSoTheUserIsAskedOnce) {
+    const std::string package = Folder("S_PKG", true);
+    EXPECT_EQ(Runner({package}, false).LocateLibrary(), "") << "the library whose update failed is not loaded";
+    EXPECT_EQ(checked.size(), 1u) << "its package folder is the fallback too, but it was just refused";
+}
+
 TEST(ServerLibraryRun, OnlyTheOldSystemKeepsTheLibraryLoaded) {
     EXPECT_TRUE(hemr::TServerLibraryRun::KeepsLibraryLoaded("4.90.73010104"));
     EXPECT_FALSE(hemr::TServerLibraryRun::KeepsLibraryLoaded(hemr::SystemVersionText()));
