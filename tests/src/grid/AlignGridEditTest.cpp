@@ -88,6 +88,15 @@ TEST_F(AlignGridTest, ListOnlyTypingFindsItemsAndForgetsAfterTwoSeconds) {
     EXPECT_EQ(std::count(events.Lines.begin(), events.Lines.end(), "combo 3,1"), 5) << "every item found is reported";
 }
 
+TEST_F(AlignGridTest, ACharacterTheCellsMaskRefusesBeeps) {
+    grid->SetEditMaskOf(hemr::TPropTarget::Column(1), "999;0;_");
+    Go(1, 1);
+    const int beeps = rt::BeepCount();
+    Type("7a");
+    EXPECT_EQ(rt::BeepCount(), beeps + 1);
+    EXPECT_EQ(EditorText().substr(0, 1), "7");
+}
+
 TEST_F(AlignGridTest, TabSkipsColumnsWithoutTabStopAndWrapsToTheFirstCell) {
     grid->SetOptions(grid->Options() + rt::TGridOptions{rt::goTabs});
     grid->SetColTabStop(2, false);
