@@ -697,6 +697,8 @@ void TStringAlignGrid::EnterInEditor(rt::TShiftState shift) {
     if (!AutoEditNextCell || EditMultiline) {
         char enter = '\r';
         rt::TStringGrid::EditorKeyPress(enter);
+        // An editor that always shows stays open: what is typed next is a new edit.
+        if (EditCell().X >= 0) editFinished_ = false;
         return;
     }
     const T_nextcell direction = shift.Contains(rt::ssShift) ? TNextCellWalk::Reverse(NextCellEdit) : NextCellEdit;
