@@ -522,7 +522,7 @@ void TStringAlignGrid::WndProc(rt::TMessage& message) {
         case rt::WM_CUT: CutToClipboard(); return;
         case rt::WM_PASTE: PasteFromClipboard(); return;
         case rt::CM_HINTSHOW:
-            if (!ShowCellHints) break;
+            if (!ShowCellHints || message.LParam == 0) break;
             HintShow(*reinterpret_cast<rt::THintInfo*>(message.LParam), message);
             return;
         default: break;
