@@ -13,8 +13,9 @@
 namespace hemr {
 namespace {
 
-// Indexes of a damaged or hostile resource stay within what a grid can hold.
-constexpr int64_t kMaxIndex = 1 << 20;
+// Indexes of a damaged or hostile resource stay within what a stored grid
+// holds; anything beyond the grid's own counts is dropped once it has loaded.
+constexpr int64_t kMaxIndex = 65535;
 
 int Index(rt::TReader& reader) {
     const int64_t v = reader.ReadInteger();

@@ -332,6 +332,13 @@ void TStringAlignGrid::RowMoved(int from, int to) {
 }
 
 void TStringAlignGrid::SizeChanged(int oldColCount, int oldRowCount) {
+    DropOutside();
+    rt::TStringGrid::SizeChanged(oldColCount, oldRowCount);
+    AdjustLastCol();
+}
+
+// Records and hints of cells the grid does not have go.
+void TStringAlignGrid::DropOutside() {
     cellProps_.Truncate(ColCount(), RowCount());
     hints_.Truncate(ColCount(), RowCount());
     colProps_.Truncate(ColCount());
@@ -339,8 +346,6 @@ void TStringAlignGrid::SizeChanged(int oldColCount, int oldRowCount) {
     noTabStop_.Truncate(ColCount());
     rowProps_.Truncate(RowCount());
     fixedRowProps_.Truncate(RowCount());
-    rt::TStringGrid::SizeChanged(oldColCount, oldRowCount);
-    AdjustLastCol();
 }
 
 void TStringAlignGrid::InsertRow(int row) {
@@ -883,6 +888,8 @@ void TStringAlignGrid::Loaded() {
     for (const auto& [col, row, text] : loadedCells_)
         if (col < ColCount() && row < RowCount()) SetCells(col, row, text);
     loadedCells_.clear();
+    // A resource may name cells beyond its own counts.
+    DropOutside();
     AdjustLastCol();
 }
 

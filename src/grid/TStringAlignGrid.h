@@ -224,6 +224,7 @@ private:
     void ExchangeLines(bool rows, int a, int b);
     void SortLines(bool rows, int first, int last);
     void ClearRow(int row);
+    void DropOutside();
     void InsertLine(bool row, int index);
     rt::TGridRect ClipboardRect() const;
     void HintShow(rt::THintInfo& info, rt::TMessage& message);
