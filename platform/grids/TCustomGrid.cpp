@@ -136,6 +136,8 @@ void TCustomGrid::SetRowHeights(int row, int height) {
 void TCustomGrid::SetGridLineWidth(int width) {
     gridLineWidth_ = std::max(width, 0);
     ApplyLineWidths();
+    // The lines take room from the columns, as a change of widths would.
+    ColWidthsChanged();
     InvalidateEditor();
 }
 
@@ -302,6 +304,7 @@ void TCustomGrid::ShowEditor() {
     PlaceEditor();
     inplaceEdit_->Show();
     if (Focused()) inplaceEdit_->SetFocus();
+    EditorShown(editCell_.X, editCell_.Y);
 }
 
 void TCustomGrid::SetEditorText() {
@@ -313,8 +316,10 @@ void TCustomGrid::SetEditorText() {
     inplaceEdit_->SelectAll();
 }
 
+TRect TCustomGrid::EditorRect(int col, int row) const { return CellRect(col, row); }
+
 void TCustomGrid::PlaceEditor() {
-    const TRect r = CellRect(editCell_.X, editCell_.Y);
+    const TRect r = EditorRect(editCell_.X, editCell_.Y);
     if (IsRectEmpty(r)) {
         inplaceEdit_->SetBounds(0, 0, 0, 0);
         return;
@@ -378,14 +383,39 @@ void TCustomGrid::MoveRow(int from, int to) {
     Invalidate();
 }
 
+// The current cell stays with its content; on the deleted line it takes the next one's.
 void TCustomGrid::DeleteColumn(int col) {
-    MoveColumn(col, ColCount() - 1);
-    SetColCount(ColCount() - 1);
+    const int last = ColCount() - 1;
+    MoveColumn(col, last);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->X > col && c->X < last) --c->X;
+    SetColCount(last);
 }
 
 void TCustomGrid::DeleteRow(int row) {
-    MoveRow(row, RowCount() - 1);
-    SetRowCount(RowCount() - 1);
+    const int last = RowCount() - 1;
+    MoveRow(row, last);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->Y > row && c->Y < last) --c->Y;
+    SetRowCount(last);
+}
+
+void TCustomGrid::InsertColumn(int col) {
+    if (col < 0 || col > ColCount()) throw EInvalidGridOperation("Grid index out of range");
+    const int last = ColCount();
+    ChangeSize(last + 1, RowCount());
+    MoveColumn(last, col);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->X >= col && c->X < last) ++c->X;
+}
+
+void TCustomGrid::InsertRow(int row) {
+    if (row < 0 || row > RowCount()) throw EInvalidGridOperation("Grid index out of range");
+    const int last = RowCount();
+    ChangeSize(ColCount(), last + 1);
+    MoveRow(last, row);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->Y >= row && c->Y < last) ++c->Y;
 }
 
 LRESULT TCustomGrid::DialogCode() const {
@@ -511,10 +541,29 @@ void TCustomGrid::EditorKeyPress(char& key) {
     DefaultKeyPress('\r');
 }
 
+// A column's right line inside the fixed rows, give or take two pixels, is its sizing handle.
+int TCustomGrid::SizingColumnAt(int x, int y) const {
+    if (!options_.Contains(goColSizing) || y < 0 || y >= rows_.FixedExtent()) return -1;
+    for (int col = 0; col < ColCount(); ++col) {
+        const int start = cols_.Start(col);
+        if (start < 0) continue;
+        const int edge = start + cols_.Size(col);
+        if (x >= edge - 2 && x <= edge + cols_.LineWidth() + 1) return col;
+        if (start > x) break;
+    }
+    return -1;
+}
+
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TWinControl::MouseDown(button, shift, x, y);
     if (button != mbLeft) return;
     if (CanFocus() && !Focused()) SetFocus();
+    if (const int col = SizingColumnAt(x, y); col >= 0) {
+        HideEditor();
+        sizingCol_ = col;
+        sizingStart_ = x - cols_.Size(col);
+        return;
+    }
     const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < FixedCols() || cell.Y < FixedRows()) return;
     const bool extend = shift.Contains(ssShift) && options_.Contains(goRangeSelect);
@@ -523,6 +572,19 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
         return;
     }
     FocusCell(cell.X, cell.Y, extend ? MoveAnchor::No : MoveAnchor::Yes);
+}
+
+void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
+    TWinControl::MouseMove(shift, x, y);
+    if (sizingCol_ >= 0) SetColWidths(sizingCol_, std::max(0, x - sizingStart_));
+}
+
+void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (sizingCol_ >= 0 && button == mbLeft) {
+        SetColWidths(sizingCol_, std::max(0, x - sizingStart_));
+        sizingCol_ = -1;
+    }
+    TWinControl::MouseUp(button, shift, x, y);
 }
 
 void TCustomGrid::BoundsChanged() {
@@ -536,14 +598,26 @@ void TCustomGrid::Paint() {
     canvas_->Brush()->SetStyle(bsSolid);
     canvas_->Brush()->SetColor(Color());
     canvas_->FillRect(client);
-    const auto paintRow = [&](int row) {
-        for (int col = 0; col < FixedCols(); ++col) PaintCell(col, row, CellRect(col, row));
-        for (int col = LeftCol(); col < ColCount() && cols_.Start(col) < ClientWidth(); ++col) {
-            PaintCell(col, row, CellRect(col, row));
+    // Positions are summed along the walk: asking each cell for its start
+    // would add up all the lines before it, again for every cell.
+    const auto paintRow = [&](int row, int top) {
+        int left = 0;
+        const auto paintCol = [&](int col) {
+            PaintCell(col, row, Bounds(left, top, cols_.Size(col), rows_.Size(row)));
+            left += cols_.Size(col) + cols_.LineWidth();
+        };
+        for (int col = 0; col < FixedCols() && left < ClientWidth(); ++col) paintCol(col);
+        for (int col = LeftCol(); col < ColCount() && left < ClientWidth(); ++col) paintCol(col);
+    };
+    int top = 0;
+    const auto paintRows = [&](int from, int to) {
+        for (int row = from; row < to && top < ClientHeight(); ++row) {
+            paintRow(row, top);
+            top += rows_.Size(row) + rows_.LineWidth();
         }
     };
-    for (int row = 0; row < FixedRows(); ++row) paintRow(row);
-    for (int row = TopRow(); row < RowCount() && rows_.Start(row) < ClientHeight(); ++row) paintRow(row);
+    paintRows(0, FixedRows());
+    paintRows(TopRow(), RowCount());
 }
 
 void TCustomGrid::PaintCell(int col, int row, const TRect& rect) {
@@ -567,12 +641,16 @@ void TCustomGrid::PaintCell(int col, int row, const TRect& rect) {
     DrawCell(col, row, rect, state);
 }
 
+TColor TCustomGrid::CellLineColor(int col, int row) const {
+    return col < FixedCols() || row < FixedRows() ? clBlack : clSilver;
+}
+
 void TCustomGrid::PaintLines(int col, int row, const TRect& rect) {
     const bool fixed = col < FixedCols() || row < FixedRows();
     const bool vert = options_.Contains(fixed ? goFixedVertLine : goVertLine);
     const bool horz = options_.Contains(fixed ? goFixedHorzLine : goHorzLine);
     canvas_->Brush()->SetStyle(bsSolid);
-    canvas_->Brush()->SetColor(fixed ? clBlack : clSilver);
+    canvas_->Brush()->SetColor(CellLineColor(col, row));
     if (vert && cols_.LineWidth() > 0) {
         canvas_->FillRect(Rect(rect.Right, rect.Top, rect.Right + cols_.LineWidth(), rect.Bottom + rows_.LineWidth()));
     }
