@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "outside/appserver/JobSchedule.h"
+#include "outside/appserver/RunStore.h"
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/automation/VariantJson.h"
@@ -12,8 +14,6 @@
 namespace appserver {
 
 namespace {
-
-std::string MomentText(rt::TDateTime moment) { return rt::FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", moment); }
 
 // Environment element `position` (1-based, as the forms number it) as text.
 std::string EnvText(const rt::Variant& conditions, int position) {
@@ -28,32 +28,53 @@ std::string EnvText(const rt::Variant& conditions, int position) {
 }  // namespace
 
 std::string JobStore::NextId(const std::string& day) {
-    SqliteStatement q = store_->Db().Prepare("SELECT MAX(JOB_ID) FROM JOBS WHERE JOB_ID LIKE ? || '%'");
-    q.Bind(1, day);
+    // The day's counter row; a day begun before the counter existed starts
+    // from its highest identifier, found by a range on the key.
+    SqliteStatement counter =
+        store_->Db().Prepare("SELECT VALUE FROM COUNTERS WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = ''");
+    counter.Bind(1, day);
     int64_t last = 0;
-    if (q.Step() && !q.IsNull(0))
-        last = std::stoll(q.Text(0).substr(8));
-    char id[32];
+    if (counter.Step()) {
+        last = counter.Int(0);
+    } else {
+        SqliteStatement q = store_->Db().Prepare("SELECT MAX(JOB_ID) FROM JOBS WHERE JOB_ID >= ? AND JOB_ID < ?");
+        q.Bind(1, day).Bind(2, day + ":");
+        if (q.Step() && !q.IsNull(0))
+            last = std::stoll(q.Text(0).substr(8));
+    }
+    counter.Reset();
+    if (last >= kLastJobNumber)
+        throw EServerError("当日作业编号已用尽: " + day);
+    store_->Db()
+        .Prepare("INSERT OR REPLACE INTO COUNTERS (NAME, KEYTEXT, COMPANY, VALUE) VALUES ('JOB#', ?, '', ?)")
+        .Bind(1, day)
+        .Bind(2, last + 1)
+        .Run();
+    char id[40];
     std::snprintf(id, sizeof id, "%s%06lld", day.c_str(), static_cast<long long>(last + 1));
     return id;
 }
 
 std::string JobStore::Add(const rt::Variant& conditions, const std::string& computer) {
-    std::string json = rt::VariantToJson(conditions.Deref()).dump();
+    std::string json = rt::VariantToJson(conditions).dump();
     rt::TDateTime now = rt::Now();
+    JobSchedule schedule = JobSchedule::Of(conditions, now);
+    std::string program = EnvText(conditions, 1);
     SqliteTransaction tx(store_->Db());
     std::string id = NextId(rt::FormatDateTime("yyyymmdd", now));
     store_->Db()
         .Prepare("INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
                  "STATUS_TIME, CONDITIONS) VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?)")
         .Bind(1, id)
-        .Bind(2, EnvText(conditions.Deref(), 1))
-        .Bind(3, EnvText(conditions.Deref(), 5))
-        .Bind(4, EnvText(conditions.Deref(), 4))
+        .Bind(2, program)
+        .Bind(3, EnvText(conditions, 5))
+        .Bind(4, EnvText(conditions, 4))
         .Bind(5, computer)
         .Bind(6, MomentText(now))
         .Bind(7, json)
         .Run();
+    RunStore(store_).Plan(id, program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
+                          schedule.FirstRun());
     tx.Commit();
     return id;
 }

@@ -12,12 +12,35 @@ namespace appserver {
 
 namespace {
 
-// The array survives storage unchanged (no objects, nothing the JSON form drops).
-bool StoresLosslessly(const rt::Variant& conditions) {
-    try {
-        return rt::VariantFromJson(rt::VariantToJson(conditions)).SameAs(conditions);
-    } catch (const rt::Exception&) {
-        return false;
+// The array survives storage unchanged: every leaf is a kind the JSON form
+// keeps (objects are not), and dates keep their exact moment. A walk, not a
+// second conversion: intake serialises the array once.
+bool StoresLosslessly(const rt::Variant& value) {
+    const rt::Variant& v = value.Deref();
+    if (v.IsArray()) {
+        if (v.DimCount() != 1)
+            return rt::VariantFromJson(rt::VariantToJson(v)).SameAs(v);
+        for (int i = v.LowBound(); i <= v.HighBound(); ++i)
+            if (!StoresLosslessly(v[i]))
+                return false;
+        return true;
+    }
+    switch (v.VarType()) {
+        case rt::varEmpty:
+        case rt::varNull:
+        case rt::varBoolean:
+        case rt::varInteger:
+        case rt::varInt64:
+        case rt::varDouble:
+        case rt::varOleStr:
+        case rt::varString: return true;
+        case rt::varDate:
+            try {
+                return rt::VariantFromJson(rt::VariantToJson(v)).SameAs(v);
+            } catch (const rt::Exception&) {
+                return false;
+            }
+        default: return false;
     }
 }
 
@@ -130,7 +153,7 @@ rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::stri
         return rt::Variant("ERROR");
     }
     try {
-        std::string id = jobs_.Add(conditions, computer);
+        std::string id = jobs_.Add(conditions.Deref(), computer);
         errorDescript_.clear();
         return rt::Variant(id);
     } catch (const rt::Exception& e) {

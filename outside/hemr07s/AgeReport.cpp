@@ -70,6 +70,10 @@ std::string AgeReport::ReportName(const SvrRunArguments& a) {
     if (a.HasJob()) {
         if (!IsPlainName(a.jobId))
             throw appserver::EServerError("作业编号不可作为报表文件名: " + a.jobId);
+        // Later runs of a periodic job keep their own files beside the first.
+        std::string run = a.runId.size() > 8 ? a.runId.substr(8) : "";
+        if (IsPlainName(run) && std::atoi(run.c_str()) > 1)
+            return a.jobId + "_" + run;
         return a.jobId;
     }
     appserver::ReportStore reports(store_);
