@@ -65,9 +65,9 @@ rt::Variant JobRunner::RunValues(const rt::Variant& conditions, const std::strin
     return values;
 }
 
-int JobRunner::RunDue() {
+std::vector<RunRecord> JobRunner::RunDueRecords() {
     runs_.Recover(clock_.Now(), &JobRunner::IsDeadHere);
-    int ran = 0;
+    std::vector<RunRecord> ran;
     while (std::optional<RunClaim> claim =
                runs_.Claim(clock_.Now(), options_.runnerId, clock_.Now() + options_.leaseDays)) {
         RunOutcome outcome = Execute(*claim);
@@ -78,7 +78,9 @@ int JobRunner::RunDue() {
         } catch (const rt::Exception&) {
             // A receiver document that cannot be used tells nobody; the run stands.
         }
-        ++ran;
+        for (const RunRecord& run : runs_.Runs(claim->jobId))
+            if (run.runNumber == claim->runNumber)
+                ran.push_back(run);
     }
     notifier_.DeliverDue();
     return ran;

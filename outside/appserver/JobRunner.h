@@ -27,7 +27,9 @@ public:
     JobRunner(StorePtr store, const JobClock& clock, Options options);
 
     // Runs everything due now, one run after the other; answers how many ran.
-    int RunDue();
+    int RunDue() { return static_cast<int>(RunDueRecords().size()); }
+    // The same, answering the runs as recorded.
+    std::vector<RunRecord> RunDueRecords();
     // The values array a run of the job receives for the run date "YYYYMMDD".
     static rt::Variant RunValues(const rt::Variant& conditions, const std::string& runDate);
     // The runner identifier of this process: "host:pid".

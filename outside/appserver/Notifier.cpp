@@ -207,14 +207,30 @@ int Notifier::DeliverDue() {
     return sent;
 }
 
-std::vector<InboxRow> Notifier::Inbox(const std::string& user) {
-    SqliteStatement q = store_->Db().Prepare(
-        "SELECT ID, USER_ID, CREATED, JOB_ID, MESSAGE, RUN_NO FROM INBOX WHERE USER_ID = ? ORDER BY ID");
-    q.Bind(1, user);
+std::vector<InboxRow> Notifier::ReadInbox(SqliteStatement& q) {
     std::vector<InboxRow> rows;
     while (q.Step())
         rows.push_back({q.Int(0), q.Text(1), q.Text(2), q.Text(3), q.Text(4), static_cast<int>(q.Int(5))});
     return rows;
+}
+
+std::vector<InboxRow> Notifier::Inbox(const std::string& user) {
+    SqliteStatement q = store_->Db().Prepare(
+        "SELECT ID, USER_ID, CREATED, JOB_ID, MESSAGE, RUN_NO FROM INBOX WHERE USER_ID = ? ORDER BY ID");
+    q.Bind(1, user);
+    return ReadInbox(q);
+}
+
+std::vector<InboxRow> Notifier::InboxSince(int64_t id) {
+    SqliteStatement q = store_->Db().Prepare(
+        "SELECT ID, USER_ID, CREATED, JOB_ID, MESSAGE, RUN_NO FROM INBOX WHERE ID > ? ORDER BY ID");
+    q.Bind(1, id);
+    return ReadInbox(q);
+}
+
+int64_t Notifier::LastInboxId() {
+    SqliteStatement q = store_->Db().Prepare("SELECT IFNULL(MAX(ID), 0) FROM INBOX");
+    return q.Step() ? q.Int(0) : 0;
 }
 
 std::vector<DeliveryRow> Notifier::Deliveries(const std::string& jobId) {

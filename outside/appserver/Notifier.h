@@ -43,6 +43,9 @@ public:
     int DeliverDue();
 
     std::vector<InboxRow> Inbox(const std::string& user);
+    // Every user's messages after the one numbered `id`, and the last number.
+    std::vector<InboxRow> InboxSince(int64_t id);
+    int64_t LastInboxId();
     std::vector<DeliveryRow> Deliveries(const std::string& jobId);
 
     // The message every channel carries for a run.
@@ -57,6 +60,7 @@ private:
     std::string Setting(const std::string& name);
     std::string UserField(const std::string& user, int column);
     std::string Attempt(const Pending& delivery);
+    std::vector<InboxRow> ReadInbox(SqliteStatement& q);
     void Queue(const RunClaim& claim, const std::string& channel, const std::string& receiver,
                const std::string& address, const std::string& subject, const std::string& body,
                const std::string& attachment);

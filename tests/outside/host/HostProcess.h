@@ -25,11 +25,11 @@ inline std::string SourceFolder() {
     return HEMR_TEST_SOURCE_DIR;
 }
 
-inline HostRun RunHost(const std::string& home, const std::string& scenario) {
+inline HostRun RunHost(const std::string& home, const std::string& scenario, const std::string& options = "") {
     HostRun run;
     std::string command = "'";
     command += BinFolder();
-    command += "/hemr07-host' run --home '";
+    command += "/hemr07-host' run " + options + " --home '";
     command += home;
     command += "' '";
     command += scenario;
