@@ -65,17 +65,24 @@ nlohmann::json ArrayToJson(const Variant& value) {
         nlohmann::json items = nlohmann::json::array();
         for (int i = value.LowBound(1); i <= value.HighBound(1); ++i)
             items.push_back(VariantToJson(value[i]));
-        return {{"low", value.LowBound(1)}, {"items", items}};
+        // Moved, not copied: a brace list would copy every subtree once per level.
+        nlohmann::json out = nlohmann::json::object();
+        out["low"] = value.LowBound(1);
+        out["items"] = std::move(items);
+        return out;
     }
     nlohmann::json rows = nlohmann::json::array();
     for (int i = value.LowBound(1); i <= value.HighBound(1); ++i) {
         nlohmann::json row = nlohmann::json::array();
         for (int j = value.LowBound(2); j <= value.HighBound(2); ++j)
             row.push_back(VariantToJson(value.At(i, j)));
-        rows.push_back(row);
+        rows.push_back(std::move(row));
     }
-    nlohmann::json out = {{"low", {value.LowBound(1), value.LowBound(2)}}, {"rows", rows}};
-    if (rows.empty())
+    bool noRows = rows.empty();
+    nlohmann::json out = nlohmann::json::object();
+    out["low"] = {value.LowBound(1), value.LowBound(2)};
+    out["rows"] = std::move(rows);
+    if (noRows)
         out["count2"] = value.ElementCount(2);
     return out;
 }
