@@ -28,30 +28,35 @@ std::string EnvText(const rt::Variant& conditions, int position) {
 }  // namespace
 
 std::string JobStore::NextId(const std::string& day) {
-    // The day's counter row; a day begun before the counter existed starts
-    // from its highest identifier, found by a range on the key.
-    SqliteStatement counter =
-        store_->Db().Prepare("SELECT VALUE FROM COUNTERS WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = ''");
-    counter.Bind(1, day);
-    int64_t last = 0;
-    if (counter.Step()) {
-        last = counter.Int(0);
+    // The day's counter row, moved on in one statement; a day begun without
+    // one starts from its highest identifier, found by a range on the key.
+    SqliteStatement next = store_->Db().Prepare(
+        "UPDATE COUNTERS SET VALUE = VALUE + 1 WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = '' AND VALUE < ? "
+        "RETURNING VALUE");
+    next.Bind(1, day).Bind(2, kLastJobNumber);
+    int64_t number = 0;
+    if (next.Step()) {
+        number = next.Int(0);
     } else {
+        next.Reset();
+        SqliteStatement exists =
+            store_->Db().Prepare("SELECT 1 FROM COUNTERS WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = ''");
+        if (exists.Bind(1, day).Step())
+            throw EServerError("当日作业编号已用尽: " + day);
         SqliteStatement q = store_->Db().Prepare("SELECT MAX(JOB_ID) FROM JOBS WHERE JOB_ID >= ? AND JOB_ID < ?");
         q.Bind(1, day).Bind(2, day + ":");
         if (q.Step() && !q.IsNull(0))
-            last = std::stoll(q.Text(0).substr(8));
+            number = std::stoll(q.Text(0).substr(8));
+        if (++number > kLastJobNumber)
+            throw EServerError("当日作业编号已用尽: " + day);
+        store_->Db()
+            .Prepare("INSERT INTO COUNTERS (NAME, KEYTEXT, COMPANY, VALUE) VALUES ('JOB#', ?, '', ?)")
+            .Bind(1, day)
+            .Bind(2, number)
+            .Run();
     }
-    counter.Reset();
-    if (last >= kLastJobNumber)
-        throw EServerError("当日作业编号已用尽: " + day);
-    store_->Db()
-        .Prepare("INSERT OR REPLACE INTO COUNTERS (NAME, KEYTEXT, COMPANY, VALUE) VALUES ('JOB#', ?, '', ?)")
-        .Bind(1, day)
-        .Bind(2, last + 1)
-        .Run();
     char id[40];
-    std::snprintf(id, sizeof id, "%s%06lld", day.c_str(), static_cast<long long>(last + 1));
+    std::snprintf(id, sizeof id, "%s%06lld", day.c_str(), static_cast<long long>(number));
     return id;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "outside/appserver/Notifier.h"
+#include "platform/sysutils/Clock.h"
 #include "tests/outside/appserver/RunnerFixture.h"
 
 using apptest::At;
@@ -154,6 +155,21 @@ TEST_F(JobRunnerTest, AScheduleThatCannotBeReadIsRefusedAtIntake) {
                                     Variant::ArrayOf({"20050307", 0}), {});
     EXPECT_EQ(counter_.Call("Request", {job}).ToString(), "ERROR") << "an unknown cycle never becomes a job";
     EXPECT_EQ(counter_.Call("Jobs").ElementCount(), 0);
+}
+
+TEST_F(JobRunnerTest, JobNumbersGoPastSixDigitsAndTheLastOneRefusesInsteadOfRepeating) {
+    rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
+    EXPECT_EQ(Submit(apptest::Hemr07Job(0, t0), t0), "20240701000001");
+    store_->Db().Exec("UPDATE COUNTERS SET VALUE = 999999 WHERE NAME = 'JOB#'");
+    EXPECT_EQ(Submit(apptest::Hemr07Job(0, t0), t0), "202407011000000") << "the millionth job of a day";
+    store_->Db().Exec("UPDATE COUNTERS SET VALUE = 999999999999 WHERE NAME = 'JOB#'");
+    rt::SetClockOverride(t0);
+    EXPECT_EQ(counter_.Call("Request", {apptest::Hemr07Job(0, t0)}).ToString(), "ERROR");
+    EXPECT_NE(counter_.Get("ErrorDescript").ToString(), "") << "said why";
+    store_->Db().Exec("DELETE FROM COUNTERS");
+    EXPECT_EQ(counter_.Call("Request", {apptest::Hemr07Job(0, t0)}).ToString(), "202407011000001")
+        << "a day without its counter row goes on from its highest identifier";
+    rt::SetClockOverride(std::nullopt);
 }
 
 }  // namespace
