@@ -4,6 +4,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <cstdio>
 
 #include "outside/appserver/RunDates.h"
@@ -39,6 +43,42 @@ std::string Sibling(const std::string& textFile, const std::string& extension) {
     return rt::FileExists(file) ? file : "";
 }
 
+// Keeps renewing a run's lease from its own connection while the run goes
+// on, so that a long run is not taken for one whose runner died.
+class LeaseKeeper {
+public:
+    LeaseKeeper(const std::string& home, const RunClaim& claim, const std::string& runner, const JobClock& clock,
+                double leaseDays)
+        : thread_([=, this, &clock] {
+              RunStore runs(ServerStore::Open(home));
+              auto pause = std::chrono::milliseconds(static_cast<int64_t>(leaseDays * 86400000 / 3));
+              std::unique_lock<std::mutex> lock(mutex_);
+              while (!wake_.wait_for(lock, pause, [this] { return done_; })) {
+                  try {
+                      runs.Renew(claim, runner, clock.Now() + leaseDays);
+                  } catch (const std::exception&) {
+                      // A busy database: the next renewal tries again.
+                  }
+              }
+          }) {}
+    ~LeaseKeeper() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    LeaseKeeper(const LeaseKeeper&) = delete;
+    LeaseKeeper& operator=(const LeaseKeeper&) = delete;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
 }  // namespace
 
 JobRunner::JobRunner(StorePtr store, const JobClock& clock, Options options)
@@ -70,7 +110,11 @@ std::vector<RunRecord> JobRunner::RunDueRecords() {
     std::vector<RunRecord> ran;
     while (std::optional<RunClaim> claim =
                runs_.Claim(clock_.Now(), options_.runnerId, clock_.Now() + options_.leaseDays)) {
-        RunOutcome outcome = Execute(*claim);
+        RunOutcome outcome;
+        {
+            LeaseKeeper lease(store_->Home(), *claim, options_.runnerId, clock_, options_.leaseDays);
+            outcome = Execute(*claim);
+        }
         runs_.Finish(*claim, options_.runnerId, clock_.Now(), outcome.error, outcome.runDate,
                      outcome.textFile.empty() ? "" : outcome.csvFile + ";" + outcome.textFile + ";" + outcome.htmlFile);
         try {

@@ -101,6 +101,17 @@ void RunStore::SetJobStatus(const std::string& jobId, const std::string& status,
         .Run();
 }
 
+void RunStore::Renew(const RunClaim& claim, const std::string& runner, rt::TDateTime leaseUntil) {
+    store_->Db()
+        .Prepare("UPDATE JOB_RUNS SET LEASE_UNTIL = ? WHERE JOB_ID = ? AND RUN_NO = ? AND STATUS = 'RUNNING' "
+                 "AND RUNNER = ?")
+        .Bind(1, MomentText(leaseUntil))
+        .Bind(2, claim.jobId)
+        .Bind(3, int64_t{claim.runNumber})
+        .Bind(4, runner)
+        .Run();
+}
+
 void RunStore::Finish(const RunClaim& claim, const std::string& runner, rt::TDateTime ended, const std::string& error,
                       const std::string& runDate, const std::string& reportFiles) {
     std::string status = error.empty() ? "DONE" : "FAILED";

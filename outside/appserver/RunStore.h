@@ -49,6 +49,8 @@ public:
     // once; queued jobs of one program run one at a time, in submission
     // order), claimed for `runner` until `leaseUntil`. nullopt when none.
     std::optional<RunClaim> Claim(rt::TDateTime now, const std::string& runner, rt::TDateTime leaseUntil);
+    // Moves the lease of a run still held by `runner`.
+    void Renew(const RunClaim& claim, const std::string& runner, rt::TDateTime leaseUntil);
     void Finish(const RunClaim& claim, const std::string& runner, rt::TDateTime ended, const std::string& error,
                 const std::string& runDate, const std::string& reportFiles);
     // Marks "interrupted" every running run whose lease ran out before `now`
