@@ -61,7 +61,7 @@ std::string JobStore::NextId(const std::string& day) {
 }
 
 std::string JobStore::Add(const rt::Variant& conditions, const std::string& computer) {
-    std::string json = rt::VariantToJson(conditions).dump();
+    std::string json = rt::VariantToJsonText(conditions);
     rt::TDateTime now = rt::Now();
     JobSchedule schedule = JobSchedule::Of(conditions, now);
     std::string program = EnvText(conditions, 1);
