@@ -114,4 +114,37 @@ TEST_F(RunnerProcessTest, TwoRunnersOnOneDatabaseRunEveryRunOnce) {
     EXPECT_LE(runners.size(), 2u);
 }
 
+// Output and exit code of hemr07-appserver with `arguments` on this home.
+std::pair<std::string, int> AppServer(const std::string& arguments) {
+    std::string command = "'" + apptest::BinaryDir() + "/hemr07-appserver' " + arguments + " 2>/dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    int status = pipe ? pclose(pipe) : -1;
+    return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+TEST_F(RunnerProcessTest, TheJobCommandsListRunsAndMessagesAndCancel) {
+    const char* tellDs = R"(<?xml version="1.0" encoding="GB2312"?><Root><R1 ID="DS" Msg="YNN"/></Root>)";
+    std::string once = Submit(apptest::Hemr07Job(1, At(2005, 3, 1), tellDs, "HEMT01"), At(2005, 3, 1));
+    std::string daily = Submit(DailyTestJob(3), At(2005, 3, 1));
+    std::string home = " --home '" + home_.Path() + "'";
+    EXPECT_EQ(AppServer("run-due" + home + " --at '2005-03-01 12:00'").second, 0);
+    auto [jobs, jobsExit] = AppServer("jobs" + home);
+    EXPECT_EQ(jobsExit, 0);
+    EXPECT_NE(jobs.find(once + "\tHEMT01\tFINISHED\tnext -\truns 1"), std::string::npos) << jobs;
+    EXPECT_NE(jobs.find(daily + "\tHEMT01\tACTIVE\tnext 2005-03-07 06:00:00.000\truns 0"), std::string::npos) << jobs;
+    EXPECT_NE(jobs.find("  run 1\tplanned 2005-03-01 00:00:00.000\tDONE"), std::string::npos) << jobs;
+    auto [inbox, inboxExit] = AppServer("inbox DS" + home);
+    EXPECT_EQ(inboxExit, 0);
+    EXPECT_NE(inbox.find(once), std::string::npos) << inbox;
+    EXPECT_EQ(AppServer("cancel " + daily + home).second, 0);
+    EXPECT_NE(AppServer("jobs" + home).first.find(daily + "\tHEMT01\tCANCELLED\tnext -"), std::string::npos);
+    EXPECT_EQ(AppServer("cancel 20050301999999" + home).second, 1) << "an unknown job";
+    EXPECT_EQ(AppServer("run-due" + home + " --at tomorrow").second, 2) << "a moment that does not read";
+    EXPECT_EQ(AppServer("inbox" + home).second, 2) << "no user";
+}
+
 }  // namespace
