@@ -139,22 +139,51 @@ int RunRunnerCommand(int argc, char** argv) {
     }
 }
 
-DemoSinks::DemoSinks(const StorePtr& store)
-    : smtp_(std::make_unique<SmtpSink>()), sms_(std::make_unique<SmsGatewayStub>()) {
-    SqliteTransaction tx(store->Db());
-    for (const auto& [name, value] : {std::pair<std::string, std::string>{"SMTP Server", smtp_->Address()},
-                                      {"SMS Gateway", sms_->Address()}})
-        store->Db()
-            .Prepare("INSERT OR REPLACE INTO NVRINTMA (MA001, MA002, MA003) VALUES (?, ?, ?)")
+namespace {
+
+// The settings row `name`, nullopt when there is none.
+std::optional<std::string> ReadSetting(SqliteDb& db, const std::string& name) {
+    SqliteStatement q = db.Prepare("SELECT MA003 FROM NVRINTMA WHERE MA001 = ?");
+    q.Bind(1, name);
+    return q.Step() ? std::optional<std::string>(q.Text(0)) : std::nullopt;
+}
+
+void WriteSetting(SqliteDb& db, const std::string& name, const std::optional<std::string>& value) {
+    if (value)
+        db.Prepare("INSERT OR REPLACE INTO NVRINTMA (MA001, MA002, MA003) VALUES (?, ?, ?)")
             .Bind(1, name)
             .Bind(2, name)
-            .Bind(3, value)
+            .Bind(3, *value)
             .Run();
+    else
+        db.Prepare("DELETE FROM NVRINTMA WHERE MA001 = ?").Bind(1, name).Run();
+}
+
+}  // namespace
+
+DemoSinks::DemoSinks(const StorePtr& store)
+    : store_(store), smtp_(std::make_unique<SmtpSink>()), sms_(std::make_unique<SmsGatewayStub>()) {
+    SqliteTransaction tx(store->Db());
+    for (const auto& [name, value] : {std::pair<std::string, std::string>{"SMTP Server", smtp_->Address()},
+                                      {"SMS Gateway", sms_->Address()}}) {
+        saved_.emplace_back(name, ReadSetting(store->Db(), name));
+        WriteSetting(store->Db(), name, value);
+    }
     tx.Commit();
     std::cout << "SMTP sink " << smtp_->Address() << ", SMS gateway " << sms_->Address() << std::endl;
 }
 
-DemoSinks::~DemoSinks() = default;
+// The settings go back to what they were: the sinks' ports die with them.
+DemoSinks::~DemoSinks() {
+    try {
+        SqliteTransaction tx(store_->Db());
+        for (const auto& [name, value] : saved_)
+            WriteSetting(store_->Db(), name, value);
+        tx.Commit();
+    } catch (const std::exception& e) {
+        std::cerr << "hemr07-appserver: demo sink settings not restored: " << e.what() << std::endl;
+    }
+}
 
 std::string DemoSinks::Summary() const {
     std::string out;

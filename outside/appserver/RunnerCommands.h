@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,7 +29,7 @@ bool IsRunnerCommand(int argc, char** argv);
 int RunRunnerCommand(int argc, char** argv);
 
 // The loopback SMTP sink and SMS gateway stand-in, named in the server's
-// settings for as long as they live.
+// settings for as long as they live; the settings are put back afterwards.
 class DemoSinks {
 public:
     explicit DemoSinks(const StorePtr& store);
@@ -36,8 +37,10 @@ public:
     std::string Summary() const;
 
 private:
+    StorePtr store_;
     std::unique_ptr<SmtpSink> smtp_;
     std::unique_ptr<SmsGatewayStub> sms_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 // Runs due jobs every `periodSeconds` on its own thread until Stop.

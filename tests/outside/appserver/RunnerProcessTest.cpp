@@ -147,4 +147,15 @@ TEST_F(RunnerProcessTest, TheJobCommandsListRunsAndMessagesAndCancel) {
     EXPECT_EQ(AppServer("inbox" + home).second, 2) << "no user";
 }
 
+TEST_F(RunnerProcessTest, DemoSinksReceiveTheMailAndSmsOfARunAndLeaveTheSettingsAsTheyWere) {
+    const char* allChannels = R"(<?xml version="1.0" encoding="GB2312"?><Root><R1 ID="DS" Msg="YYY"/></Root>)";
+    Submit(apptest::Hemr07Job(1, At(2005, 3, 1), allChannels), At(2005, 3, 1));
+    auto [out, exit] = AppServer("run-due --demo-sinks --home '" + home_.Path() + "' --at '2005-03-01 12:00'");
+    EXPECT_EQ(exit, 0);
+    EXPECT_NE(out.find("mail to admin@example.com"), std::string::npos) << out;
+    EXPECT_NE(out.find("sms to 13800000000: "), std::string::npos) << out;
+    EXPECT_FALSE(store_->Db().Prepare("SELECT 1 FROM NVRINTMA WHERE MA001 = 'SMTP Server'").Step())
+        << "the sink's address does not outlive it";
+}
+
 }  // namespace
