@@ -60,10 +60,10 @@ std::string JobStore::NextId(const std::string& day) {
     return id;
 }
 
-std::string JobStore::Add(const rt::Variant& conditions, const std::string& computer) {
+std::string JobStore::Add(const rt::Variant& conditions, const std::string& computer, Runner runner) {
     std::string json = rt::VariantToJsonText(conditions);
     rt::TDateTime now = rt::Now();
-    JobSchedule schedule = JobSchedule::Of(conditions, now);
+    JobSchedule schedule = runner == Runner::Server ? JobSchedule::Of(conditions, now) : JobSchedule();
     std::string program = EnvText(conditions, 1);
     SqliteTransaction tx(store_->Db());
     std::string id = NextId(rt::FormatDateTime("yyyymmdd", now));
@@ -78,8 +78,9 @@ std::string JobStore::Add(const rt::Variant& conditions, const std::string& comp
         .Bind(6, MomentText(now))
         .Bind(7, json)
         .Run();
-    RunStore(store_).Plan(id, program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
-                          schedule.FirstRun());
+    if (runner == Runner::Server)
+        RunStore(store_).Plan(id, program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
+                              schedule.FirstRun());
     tx.Commit();
     return id;
 }

@@ -31,7 +31,9 @@ public:
 
     // Stores a checked condition array and plans its runs; answers the new
     // job identifier. Raises EServerError for a schedule that cannot be read.
-    std::string Add(const rt::Variant& conditions, const std::string& computer);
+    // Who runs a job: the server's job runner, or the client that logged it.
+    enum class Runner { Server, Client };
+    std::string Add(const rt::Variant& conditions, const std::string& computer, Runner runner = Runner::Server);
     // Records the outcome of a run: DONE for an empty error text, else FAILED.
     // Raises EServerError for an unknown job.
     void UpdateStatus(const std::string& id, const std::string& error, rt::TDateTime moment);

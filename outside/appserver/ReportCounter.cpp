@@ -92,11 +92,11 @@ void ReportCounter::DefineSchemeCalls() {
 void ReportCounter::DefineJobCalls() {
     DefineMethod("Request", [this](rt::DispatchArgs& a) {
         a.Require(1, 1);
-        return Submit(a[0], "");
+        return Submit(a[0], "", JobStore::Runner::Server);
     });
     DefineMethod("Request1", [this](rt::DispatchArgs& a) {
         a.Require(1, 2);
-        return Submit(a[0], ArgText(a[1]));
+        return Submit(a[0], ArgText(a[1]), JobStore::Runner::Client);
     });
     DefineMethod("UpdateStatus1", [this](rt::DispatchArgs& a) {
         a.Require(2, 3);
@@ -144,7 +144,8 @@ rt::Variant ReportCounter::GetPower(const rt::Variant& request) {
                                  rt::Variant::ArrayOf({"3", user, department, rights})});
 }
 
-rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::string& computer) {
+rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::string& computer,
+                                  JobStore::Runner runner) {
     std::string why = CheckConditionArray(conditions);
     if (why.empty() && !StoresLosslessly(conditions.Deref()))
         why = "条件数组含有无法保存的值";
@@ -153,7 +154,7 @@ rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::stri
         return rt::Variant("ERROR");
     }
     try {
-        std::string id = jobs_.Add(conditions.Deref(), computer);
+        std::string id = jobs_.Add(conditions.Deref(), computer, runner);
         errorDescript_.clear();
         return rt::Variant(id);
     } catch (const rt::Exception& e) {

@@ -35,6 +35,9 @@ TEST_F(JobRunnerTest, EachModeRunsAtItsMoment) {
     std::string queued = Submit(apptest::Hemr07Job(0, t0), t0);
     std::string now = Submit(apptest::Hemr07Job(1, t0), t0);
     std::string timed = Submit(apptest::Hemr07Job(2, At(2024, 7, 1, 11, 0)), t0);
+    rt::SetClockOverride(t0);
+    std::string logged = counter_.Call("Request1", {apptest::Hemr07Job(1, t0), "PC01"}).ToString();
+    rt::SetClockOverride(std::nullopt);
     EXPECT_EQ(RunAt(At(2024, 7, 1, 8, 59)), 0) << "nothing before submission";
     EXPECT_EQ(RunAt(t0), 2) << "the queued and the immediate job run on submission";
     EXPECT_EQ(RunAt(At(2024, 7, 1, 10, 59)), 0) << "the timed job waits for its moment";
@@ -47,6 +50,7 @@ TEST_F(JobRunnerTest, EachModeRunsAtItsMoment) {
         EXPECT_NE(runs[0].reportFiles.find(id + ".csv"), std::string::npos) << "the run records its report files";
     }
     EXPECT_EQ(Planned(timed)[0], "2024-07-01 11:00:00.000");
+    EXPECT_TRUE(Runs(logged).empty()) << "a job the client logged with Request1 runs on the client, not here";
     EXPECT_EQ(counter_.Call("Jobs")[0][3].ToString(), "DONE") << "the job's status follows its run";
 }
 
