@@ -15,6 +15,7 @@ namespace appserver {
 namespace {
 
 constexpr double kMsPerDay = 86400000.0;
+constexpr double kShortestHours = 1.0 / 60;
 
 const rt::Variant& Element(const rt::Variant& array, int offset, const char* what) {
     const rt::Variant& a = array.Deref();
@@ -127,7 +128,9 @@ void JobSchedule::ReadPeriod(const rt::Variant& block, rt::TDateTime submitted) 
             break;
         default: throw EServerError("未知的周期种类");
     }
-    if (every_ < 1 || hours_ <= 0 || weekday_ < 0 || weekday_ > 6 || ordinal_ < 0 || ordinal_ > 4)
+    // An hourly cycle under a minute would run without pause (and a zero one
+    // never move on): refused with the other out-of-range settings.
+    if (every_ < 1 || !(hours_ >= kShortestHours) || weekday_ < 0 || weekday_ > 6 || ordinal_ < 0 || ordinal_ > 4)
         throw EServerError("周期设置的间隔或星期超出范围");
     const rt::Variant& range = Element(block, 3, "循环范围");
     std::string start = ArgText(Element(range, 0, "开始日期"));
@@ -190,6 +193,8 @@ std::optional<rt::TDateTime> JobSchedule::NextAfter(rt::TDateTime planned, int r
             break;
         }
     }
+    if (next <= planned)
+        return std::nullopt;  // a cycle that does not move on ends rather than repeats
     return Within(next, runNumber + 1);
 }
 

@@ -158,6 +158,9 @@ TEST_F(JobRunnerTest, AScheduleThatCannotBeReadIsRefusedAtIntake) {
     Variant job = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00", Variant::ArrayOf({7, "1"}),
                                     Variant::ArrayOf({"20050307", 0}), {});
     EXPECT_EQ(counter_.Call("Request", {job}).ToString(), "ERROR") << "an unknown cycle never becomes a job";
+    Variant restless = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00",
+                                         Variant::ArrayOf({3, 0.0001}), Variant::ArrayOf({"20050307", 0}), {});
+    EXPECT_EQ(counter_.Call("Request", {restless}).ToString(), "ERROR") << "an hourly cycle under a minute";
     EXPECT_EQ(counter_.Call("Jobs").ElementCount(), 0);
 }
 
