@@ -17,6 +17,8 @@ struct HttpServer::Impl {
 
 HttpServer::HttpServer(ObjectBroker& broker) : impl_(std::make_unique<Impl>(broker)) {
     impl_->server.set_payload_max_length(64u << 20);
+    impl_->server.set_tcp_nodelay(true);  // a kept-alive caller must not wait for the delayed ACK
+    impl_->server.set_keep_alive_max_count(1000);  // a session keeps its one connection
     auto route = [this](const httplib::Request& req, httplib::Response& res) {
         ObjectBroker::Reply reply = impl_->broker.Handle(req.path, req.body);
         res.status = reply.status;

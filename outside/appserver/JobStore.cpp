@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "outside/appserver/JobSchedule.h"
+#include "outside/appserver/RunStore.h"
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/automation/VariantJson.h"
@@ -12,8 +14,6 @@
 namespace appserver {
 
 namespace {
-
-std::string MomentText(rt::TDateTime moment) { return rt::FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", moment); }
 
 // Environment element `position` (1-based, as the forms number it) as text.
 std::string EnvText(const rt::Variant& conditions, int position) {
@@ -28,32 +28,59 @@ std::string EnvText(const rt::Variant& conditions, int position) {
 }  // namespace
 
 std::string JobStore::NextId(const std::string& day) {
-    SqliteStatement q = store_->Db().Prepare("SELECT MAX(JOB_ID) FROM JOBS WHERE JOB_ID LIKE ? || '%'");
-    q.Bind(1, day);
-    int64_t last = 0;
-    if (q.Step() && !q.IsNull(0))
-        last = std::stoll(q.Text(0).substr(8));
-    char id[32];
-    std::snprintf(id, sizeof id, "%s%06lld", day.c_str(), static_cast<long long>(last + 1));
+    // The day's counter row, moved on in one statement; a day begun without
+    // one starts from its highest identifier, found by a range on the key.
+    SqliteStatement next = store_->Db().Prepare(
+        "UPDATE COUNTERS SET VALUE = VALUE + 1 WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = '' AND VALUE < ? "
+        "RETURNING VALUE");
+    next.Bind(1, day).Bind(2, kLastJobNumber);
+    int64_t number = 0;
+    if (next.Step()) {
+        number = next.Int(0);
+    } else {
+        next.Reset();
+        SqliteStatement exists =
+            store_->Db().Prepare("SELECT 1 FROM COUNTERS WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = ''");
+        if (exists.Bind(1, day).Step())
+            throw EServerError("当日作业编号已用尽: " + day);
+        SqliteStatement q = store_->Db().Prepare("SELECT MAX(JOB_ID) FROM JOBS WHERE JOB_ID >= ? AND JOB_ID < ?");
+        q.Bind(1, day).Bind(2, day + ":");
+        if (q.Step() && !q.IsNull(0))
+            number = std::stoll(q.Text(0).substr(8));
+        if (++number > kLastJobNumber)
+            throw EServerError("当日作业编号已用尽: " + day);
+        store_->Db()
+            .Prepare("INSERT INTO COUNTERS (NAME, KEYTEXT, COMPANY, VALUE) VALUES ('JOB#', ?, '', ?)")
+            .Bind(1, day)
+            .Bind(2, number)
+            .Run();
+    }
+    char id[40];
+    std::snprintf(id, sizeof id, "%s%06lld", day.c_str(), static_cast<long long>(number));
     return id;
 }
 
-std::string JobStore::Add(const rt::Variant& conditions, const std::string& computer) {
-    std::string json = rt::VariantToJson(conditions.Deref()).dump();
+std::string JobStore::Add(const rt::Variant& conditions, const std::string& computer, Runner runner) {
+    std::string json = rt::VariantToJsonText(conditions);
     rt::TDateTime now = rt::Now();
+    JobSchedule schedule = runner == Runner::Server ? JobSchedule::Of(conditions, now) : JobSchedule();
+    std::string program = EnvText(conditions, 1);
     SqliteTransaction tx(store_->Db());
     std::string id = NextId(rt::FormatDateTime("yyyymmdd", now));
     store_->Db()
         .Prepare("INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
                  "STATUS_TIME, CONDITIONS) VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?)")
         .Bind(1, id)
-        .Bind(2, EnvText(conditions.Deref(), 1))
-        .Bind(3, EnvText(conditions.Deref(), 5))
-        .Bind(4, EnvText(conditions.Deref(), 4))
+        .Bind(2, program)
+        .Bind(3, EnvText(conditions, 5))
+        .Bind(4, EnvText(conditions, 4))
         .Bind(5, computer)
         .Bind(6, MomentText(now))
         .Bind(7, json)
         .Run();
+    if (runner == Runner::Server)
+        RunStore(store_).Plan(id, program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
+                              schedule.FirstRun());
     tx.Commit();
     return id;
 }

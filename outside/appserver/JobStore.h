@@ -2,9 +2,11 @@
 // Accepted jobs. The whole condition array is kept in its lossless JSON form
 // (byte strings keep their bytes and code page), so a job reads back exactly
 // as it was sent. A job identifier is the submission date "YYYYMMDD" and a
-// six-digit number counting the jobs of that day ("20240115000003"), so its
-// first eight characters are the date the report runs under.
+// number of at least six digits counting the jobs of that day
+// ("20240115000003"), so its first eight characters are the date the report
+// runs under. Each job is planned for running as it is stored (RunStore.h).
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,8 +25,15 @@ class JobStore {
 public:
     explicit JobStore(StorePtr store) : store_(std::move(store)) {}
 
-    // Stores a checked condition array; answers the new job identifier.
-    std::string Add(const rt::Variant& conditions, const std::string& computer);
+    // The highest job number of one day; a day that reaches it refuses jobs
+    // instead of reusing identifiers.
+    static constexpr int64_t kLastJobNumber = 999999999999;
+
+    // Stores a checked condition array and plans its runs; answers the new
+    // job identifier. Raises EServerError for a schedule that cannot be read.
+    // Who runs a job: the server's job runner, or the client that logged it.
+    enum class Runner { Server, Client };
+    std::string Add(const rt::Variant& conditions, const std::string& computer, Runner runner = Runner::Server);
     // Records the outcome of a run: DONE for an empty error text, else FAILED.
     // Raises EServerError for an unknown job.
     void UpdateStatus(const std::string& id, const std::string& error, rt::TDateTime moment);

@@ -12,12 +12,35 @@ namespace appserver {
 
 namespace {
 
-// The array survives storage unchanged (no objects, nothing the JSON form drops).
-bool StoresLosslessly(const rt::Variant& conditions) {
-    try {
-        return rt::VariantFromJson(rt::VariantToJson(conditions)).SameAs(conditions);
-    } catch (const rt::Exception&) {
-        return false;
+// The array survives storage unchanged: every leaf is a kind the JSON form
+// keeps (objects are not), and dates keep their exact moment. A walk, not a
+// second conversion: intake serialises the array once.
+bool StoresLosslessly(const rt::Variant& value) {
+    const rt::Variant& v = value.Deref();
+    if (v.IsArray()) {
+        if (v.DimCount() != 1)
+            return rt::VariantFromJson(rt::VariantToJson(v)).SameAs(v);
+        for (int i = v.LowBound(); i <= v.HighBound(); ++i)
+            if (!StoresLosslessly(v[i]))
+                return false;
+        return true;
+    }
+    switch (v.VarType()) {
+        case rt::varEmpty:
+        case rt::varNull:
+        case rt::varBoolean:
+        case rt::varInteger:
+        case rt::varInt64:
+        case rt::varDouble:
+        case rt::varOleStr:
+        case rt::varString: return true;
+        case rt::varDate:
+            try {
+                return rt::VariantFromJson(rt::VariantToJson(v)).SameAs(v);
+            } catch (const rt::Exception&) {
+                return false;
+            }
+        default: return false;
     }
 }
 
@@ -69,11 +92,11 @@ void ReportCounter::DefineSchemeCalls() {
 void ReportCounter::DefineJobCalls() {
     DefineMethod("Request", [this](rt::DispatchArgs& a) {
         a.Require(1, 1);
-        return Submit(a[0], "");
+        return Submit(a[0], "", JobStore::Runner::Server);
     });
     DefineMethod("Request1", [this](rt::DispatchArgs& a) {
         a.Require(1, 2);
-        return Submit(a[0], ArgText(a[1]));
+        return Submit(a[0], ArgText(a[1]), JobStore::Runner::Client);
     });
     DefineMethod("UpdateStatus1", [this](rt::DispatchArgs& a) {
         a.Require(2, 3);
@@ -121,7 +144,8 @@ rt::Variant ReportCounter::GetPower(const rt::Variant& request) {
                                  rt::Variant::ArrayOf({"3", user, department, rights})});
 }
 
-rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::string& computer) {
+rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::string& computer,
+                                  JobStore::Runner runner) {
     std::string why = CheckConditionArray(conditions);
     if (why.empty() && !StoresLosslessly(conditions.Deref()))
         why = "条件数组含有无法保存的值";
@@ -130,7 +154,7 @@ rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::stri
         return rt::Variant("ERROR");
     }
     try {
-        std::string id = jobs_.Add(conditions, computer);
+        std::string id = jobs_.Add(conditions.Deref(), computer, runner);
         errorDescript_.clear();
         return rt::Variant(id);
     } catch (const rt::Exception& e) {

@@ -18,7 +18,10 @@
 //   SQLType                         property: 4, the embedded SQL dialect
 //   Request(conditions), Request1(conditions, computer)   ConditionArrayCheck.h;
 //                                   the job identifier, or "ERROR" with the
-//                                   reason in ErrorDescript (nothing stored)
+//                                   reason in ErrorDescript (nothing stored).
+//                                   A Request job is run by the server's job
+//                                   runner; a Request1 job is only logged (the
+//                                   client runs it and reports by UpdateStatus1)
 //   ErrorDescript                   property: the last error text, "" after a success
 //   UpdateStatus1(job, error, moment)   JobStore::UpdateStatus
 //   Jobs()                          every accepted job in identifier order, a
@@ -48,7 +51,7 @@ private:
     rt::Variant LoadTable(const rt::Variant& key);
     rt::Variant GetRecords(const std::string& provider) const;
     rt::Variant GetPower(const rt::Variant& request);
-    rt::Variant Submit(const rt::Variant& conditions, const std::string& computer);
+    rt::Variant Submit(const rt::Variant& conditions, const std::string& computer, JobStore::Runner runner);
     rt::Variant Jobs();
 
     StorePtr store_;

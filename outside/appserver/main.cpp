@@ -1,7 +1,10 @@
-// hemr07-appserver --home DIR [--port N] [--bind ADDR]
+// hemr07-appserver --home DIR [--port N] [--bind ADDR] [--demo-sinks]
 // Serves the session and report-counter objects over HTTP; loopback only
 // unless --bind names another address. Prints "listening on ADDR:PORT" once
-// bound (port 0 = a free port), stops on SIGTERM or SIGINT.
+// bound (port 0 = a free port), stops on SIGTERM or SIGINT. The job runner
+// runs beside it; --demo-sinks starts the loopback SMTP sink and SMS gateway
+// stand-in and names them in the settings. The job commands (run-due, jobs,
+// inbox, cancel) are RunnerCommands.h.
 
 #include <pthread.h>
 #include <signal.h>
@@ -10,25 +13,30 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "outside/appserver/HttpServer.h"
 #include "outside/appserver/LibraryPublisher.h"
 #include "outside/appserver/ObjectBroker.h"
+#include "outside/appserver/RunnerCommands.h"
 #include "outside/appserver/ServerObjects.h"
 #include "platform/core/Exceptions.h"
 
 namespace {
 
+constexpr int kRunnerPeriodSeconds = 15;
+
 struct Options {
     std::string home;
     std::string bind = "127.0.0.1";
     int port = 8211;
+    bool demoSinks = false;
 };
 
 [[noreturn]] void Usage(const std::string& why) {
-    std::cerr << "hemr07-appserver: " << why << "\nusage: hemr07-appserver --home DIR [--port N] [--bind ADDR]\n";
+    std::cerr << "hemr07-appserver: " << why << "\nusage: hemr07-appserver --home DIR [--port N] [--bind ADDR] [--demo-sinks]\n";
     std::exit(2);
 }
 
@@ -36,6 +44,10 @@ Options ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        if (arg == "--demo-sinks") {
+            options.demoSinks = true;
+            continue;
+        }
         if (i + 1 >= argc)
             Usage("missing value after " + arg);
         std::string value = argv[++i];
@@ -74,6 +86,8 @@ std::string PackageAddress(const std::string& bind, int port) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (appserver::IsRunnerCommand(argc, argv))
+        return appserver::RunRunnerCommand(argc, argv);
     Options options = ParseOptions(argc, argv);
     // The stop signals are taken by one watcher thread; every other thread
     // (the HTTP workers included) inherits the blocked mask.
@@ -83,8 +97,12 @@ int main(int argc, char** argv) {
     sigaddset(&stopSignals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
     try {
-        appserver::ServerStore::Open(options.home);  // create and seed before the first client
+        auto store = appserver::ServerStore::Open(options.home);  // create and seed before the first client
         std::string home = options.home;
+        setenv("NVR_SERVER_HOME", store->Home().c_str(), 1);  // where the server libraries keep their reports
+        std::unique_ptr<appserver::DemoSinks> sinks =
+            options.demoSinks ? std::make_unique<appserver::DemoSinks>(store) : nullptr;
+        appserver::RunnerLoop runner(home, kRunnerPeriodSeconds);
         // Known once the port is bound, before the first request.
         std::string packageAddress;
         appserver::ObjectBroker broker([home, &packageAddress](const std::string& progId) -> rt::DispatchPtr {
@@ -106,6 +124,7 @@ int main(int argc, char** argv) {
             server.Stop();
         });
         bool served = server.Run();
+        runner.Stop();
         pthread_kill(watcher.native_handle(), SIGTERM);  // ends the watcher if serving ended by itself
         watcher.join();
         std::cout << "stopped" << std::endl;

@@ -26,24 +26,32 @@ int AgeOn(const std::string& birthday, const std::string& on) {
     return on.substr(4) < birthday.substr(4) ? years - 1 : years;
 }
 
-AgeDistribution AgeDistribution::Count(const AgeConditions& c, const std::vector<Employee>& staff) {
+AgeDistribution AgeDistribution::Empty(const AgeConditions& c) {
     AgeDistribution d;
     for (const AgeBracket& b : c.brackets)
         d.rows.push_back({b});
-    for (const Employee& e : staff) {
-        if (!c.companies.Matches(e.company) || !c.departments.Matches(e.department) || !EmployedOn(e, c.statDate))
-            continue;
-        if (!IsYmdDate(e.birthday) || e.birthday > c.statDate)
-            continue;
-        int age = AgeOn(e.birthday, c.statDate);
-        for (BracketCount& row : d.rows) {
-            if (row.bracket.Contains(age)) {
-                Add(row.total, row.male, row.female, e.gender);
-                Add(d.total, d.male, d.female, e.gender);
-                break;
-            }
+    return d;
+}
+
+void AgeDistribution::Tally(const AgeConditions& c, const Employee& e) {
+    if (!c.companies.Matches(e.company) || !c.departments.Matches(e.department) || !EmployedOn(e, c.statDate))
+        return;
+    if (!IsYmdDate(e.birthday) || e.birthday > c.statDate)
+        return;
+    int age = AgeOn(e.birthday, c.statDate);
+    for (BracketCount& row : rows) {
+        if (row.bracket.Contains(age)) {
+            Add(row.total, row.male, row.female, e.gender);
+            Add(total, male, female, e.gender);
+            return;
         }
     }
+}
+
+AgeDistribution AgeDistribution::Count(const AgeConditions& c, const std::vector<Employee>& staff) {
+    AgeDistribution d = Empty(c);
+    for (const Employee& e : staff)
+        d.Tally(c, e);
     return d;
 }
 

@@ -25,6 +25,10 @@ struct AgeDistribution {
     int total = 0, male = 0, female = 0;
 
     static AgeDistribution Count(const AgeConditions& conditions, const std::vector<Employee>& staff);
+    // No one counted yet; Tally then counts one employee at a time, so that
+    // the staff can be streamed from the database instead of held.
+    static AgeDistribution Empty(const AgeConditions& conditions);
+    void Tally(const AgeConditions& conditions, const Employee& employee);
 };
 
 // Completed years between two "YYYYMMDD" dates; negative when born after `on`.

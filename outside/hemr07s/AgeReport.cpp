@@ -31,13 +31,26 @@ bool IsPlainName(const std::string& name) {
     return true;
 }
 
-std::vector<Employee> ReadStaff(appserver::SqliteDb& db) {
+// Streams the staff who can count on the statistics date (employed then,
+// born by then) through the counter; memory stays the same whatever the
+// size of the table.
+AgeDistribution CountStaff(appserver::SqliteDb& db, const AgeConditions& conditions) {
+    AgeDistribution counts = AgeDistribution::Empty(conditions);
     appserver::SqliteStatement q = db.Prepare(
-        "SELECT EMP_ID, COMPANY, DEPT, BIRTHDAY, GENDER, HIRE_DATE, LEAVE_DATE FROM EMPLOYEE ORDER BY EMP_ID");
-    std::vector<Employee> staff;
-    while (q.Step())
-        staff.push_back({q.Text(0), q.Text(1), q.Text(2), q.Text(3), q.Text(4), q.Text(5), q.Text(6)});
-    return staff;
+        "SELECT COMPANY, DEPT, BIRTHDAY, GENDER, HIRE_DATE, LEAVE_DATE FROM EMPLOYEE WHERE BIRTHDAY <= ?1 "
+        "AND (HIRE_DATE = '' OR HIRE_DATE <= ?1) AND (LEAVE_DATE = '' OR LEAVE_DATE > ?1)");
+    q.Bind(1, conditions.statDate);
+    Employee e;
+    while (q.Step()) {
+        e.company = q.Text(0);
+        e.department = q.Text(1);
+        e.birthday = q.Text(2);
+        e.gender = q.Text(3);
+        e.hireDate = q.Text(4);
+        e.leaveDate = q.Text(5);
+        counts.Tally(conditions, e);
+    }
+    return counts;
 }
 
 // Texts 3..5 of a footer or sign-off row [caption, checked, code, t1, t2, t3].
@@ -76,6 +89,10 @@ std::string AgeReport::ReportName(const SvrRunArguments& a) {
     if (a.HasJob()) {
         if (!IsPlainName(a.jobId))
             throw appserver::EServerError("作业编号不可作为报表文件名: " + a.jobId);
+        // Later runs of a periodic job keep their own files beside the first.
+        std::string run = a.runId.size() > 8 ? a.runId.substr(8) : "";
+        if (IsPlainName(run) && std::atoi(run.c_str()) > 1)
+            return a.jobId + "_" + run;
         return a.jobId;
     }
     appserver::ReportStore reports(store_);
@@ -89,7 +106,7 @@ std::string AgeReport::ReportName(const SvrRunArguments& a) {
 appserver::ReportRecord AgeReport::Run(const SvrRunArguments& a) {
     rt::TDateTime now = rt::Now();
     AgeConditions conditions = AgeConditions::FromValues(a.values, rt::FormatDateTime("yyyymmdd", now));
-    AgeDistribution counts = AgeDistribution::Count(conditions, ReadStaff(store_->Db()));
+    AgeDistribution counts = CountStaff(store_->Db(), conditions);
     ReportHeading heading{ProgramTitle(), a.HasJob() ? a.jobId : "", a.user, conditions.printDate,
                           BlockTexts(a.values, 14), BlockTexts(a.values, 13)};
 

@@ -4,7 +4,8 @@
 // the page with its chart "<report>.html" into the folder "Report" of the
 // server folder, records the files in
 // REPORTS and marks a logged job DONE. The report is named by the job
-// identifier; an unlogged direct run gets "HEMR07_" + the moment
+// identifier (and "_" + the run number from the run identifier's ninth
+// character on, for the second and later runs of a job); an unlogged direct run gets "HEMR07_" + the moment
 // "yyyymmddhhnnsszzz" (with "_2", "_3" ... while that name is taken). A job
 // run again replaces its files. Files are written whole or not at all.
 

@@ -36,6 +36,7 @@ CodeFilter CodeFilter::FromValue(const rt::Variant& value, const std::string& wh
         if (!code.empty()) {
             filter.kind_ = Kind::List;
             filter.codes_.push_back(code);
+            filter.lookup_.insert(code);
         }
         return filter;
     }
@@ -57,6 +58,7 @@ CodeFilter CodeFilter::FromValue(const rt::Variant& value, const std::string& wh
             filter.codes_.push_back(code);
     // An empty list chooses nothing in particular, so the whole range applies.
     filter.kind_ = filter.codes_.empty() ? Kind::All : Kind::List;
+    filter.lookup_.insert(filter.codes_.begin(), filter.codes_.end());
     return filter;
 }
 
@@ -64,7 +66,7 @@ bool CodeFilter::Matches(const std::string& code) const {
     switch (kind_) {
         case Kind::All: return true;
         case Kind::Range: return (begin_.empty() || code >= begin_) && (end_.empty() || code <= end_);
-        case Kind::List: return std::find(codes_.begin(), codes_.end(), code) != codes_.end();
+        case Kind::List: return lookup_.count(code) != 0;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 // (an empty bound is open), a list [chr 5, row, ...] whose rows start with the
 // code, or a plain text naming one code. An empty value admits everything.
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,8 @@ private:
     enum class Kind { All, Range, List };
     Kind kind_ = Kind::All;
     std::string begin_, end_;
-    std::vector<std::string> codes_;
+    std::vector<std::string> codes_;       // in the order chosen, for Describe
+    std::set<std::string> lookup_;         // the same codes, for Matches on every employee
 };
 
 }  // namespace hemr07s

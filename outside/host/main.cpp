@@ -1,6 +1,8 @@
-// hemr07-host run [--plugin FILE] [--home DIR] [--no-update] SCENARIO.json
+// hemr07-host run [--plugin FILE] [--home DIR] [--no-update] [--run-jobs] SCENARIO.json
 // Hosts the report plug-in the way the ERP shell does and runs a scenario,
-// printing the transcript on standard output.
+// printing the transcript on standard output. --run-jobs then runs the jobs
+// of the embedded server that are due, so that a queued job's report and the
+// system messages it left appear in the transcript too.
 
 #include <cstdio>
 #include <exception>
@@ -11,6 +13,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "outside/appserver/JobClock.h"
+#include "outside/appserver/JobRunner.h"
+#include "outside/appserver/Notifier.h"
 #include "outside/host/HostHome.h"
 #include "outside/host/PluginSession.h"
 #include "outside/host/ServerActivity.h"
@@ -22,15 +27,39 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+// Runs what is due now on the embedded server; {"run": ...} for every run and
+// {"inbox": ...} for every system message it left.
+bool RunDueJobs(const std::string& serverFolder, host::Transcript& transcript) {
+    try {
+        appserver::StorePtr store = appserver::ServerStore::Open(serverFolder);
+        appserver::JobClock clock;
+        appserver::Notifier notifier(store, clock);
+        int64_t seen = notifier.LastInboxId();
+        std::vector<appserver::RunRecord> runs = appserver::JobRunner(store, clock, {}).RunDueRecords();
+        for (const appserver::RunRecord& run : runs)
+            transcript.Write({{"run",
+                               {{"job", run.jobId}, {"run", run.runNumber}, {"status", run.status}, {"error", run.error},
+                                {"files", run.reportFiles}}}});
+        for (const appserver::InboxRow& row : notifier.InboxSince(seen))
+            transcript.Write({{"inbox", {{"user", row.user}, {"job", row.jobId}, {"run", row.runNumber},
+                                         {"message", row.message}}}});
+        return true;
+    } catch (const std::exception& e) {
+        transcript.Error(std::string("run-jobs: ") + e.what());
+        return false;
+    }
+}
+
 struct Options {
     std::string plugin;
     std::string home;
     std::string scenario;
     host::LibraryUpdates updates = host::LibraryUpdates::On;
+    bool runJobs = false;
 };
 
 int Usage(const std::string& problem) {
-    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] [--no-update] SCENARIO.json\n",
+    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] [--no-update] [--run-jobs] SCENARIO.json\n",
                  problem.c_str());
     return kUsageError;
 }
@@ -42,7 +71,9 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
     }
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--plugin" || a == "--home") {
+        if (a == "--run-jobs") {
+            options.runJobs = true;
+        } else if (a == "--plugin" || a == "--home") {
             if (i + 1 >= args.size()) {
                 problem = a + " needs a value";
                 return false;
@@ -88,10 +119,12 @@ int main(int argc, char** argv) {
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";
     std::optional<host::ServerActivity> activity;
+    std::string serverFolder;
     try {
         const host::HostHome home(options.home, options.updates);
         home.Prepare(binFolder);
-        activity.emplace(home.ServerFolder(), transcript);
+        serverFolder = home.ServerFolder();
+        activity.emplace(serverFolder, transcript);
     } catch (const std::exception& e) {
         transcript.Error(e.what());
         return 1;
@@ -105,6 +138,9 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         transcript.Error(e.what());
     }
+    activity->Report();
+    if (options.runJobs && !RunDueJobs(serverFolder, transcript))
+        code = 1;
     activity->Report();
     transcript.SetBeforeLine({});
     return code;

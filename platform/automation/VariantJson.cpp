@@ -60,22 +60,101 @@ nlohmann::json DoubleToJson(double value) {
     return value;
 }
 
+// The readable text of a byte string and, when that text would not give the
+// same bytes back, the bytes in hex. ASCII needs no conversion in the code
+// pages the system uses: their first half is ASCII.
+std::pair<std::string, std::string> ByteStringTexts(const Variant& value) {
+    const std::string& bytes = value.ByteData();
+    int codePage = value.CodePage();
+    bool ascii = codePage == 936 || codePage == 950 || codePage == 437 || codePage == 1252 || codePage == 65001;
+    for (size_t i = 0; ascii && i < bytes.size(); ++i)
+        ascii = static_cast<unsigned char>(bytes[i]) < 0x80;
+    if (ascii)
+        return {bytes, ""};
+    std::string text = CodePageToWide(bytes, codePage);
+    return {text, WideToCodePage(text, codePage) != bytes ? HexOf(bytes) : ""};
+}
+
+void AppendJsonText(std::string& out, const Variant& value);
+
+void AppendArrayText(std::string& out, const Variant& value) {
+    if (value.DimCount() == 1) {
+        out += "{\"items\":[";
+        for (int i = value.LowBound(1); i <= value.HighBound(1); ++i) {
+            if (i > value.LowBound(1))
+                out += ',';
+            AppendJsonText(out, value[i]);
+        }
+        out += "],\"low\":" + std::to_string(value.LowBound(1)) + "}";
+        return;
+    }
+    out += '{';
+    if (value.HighBound(1) < value.LowBound(1))
+        out += "\"count2\":" + std::to_string(value.ElementCount(2)) + ",";
+    out += "\"low\":[" + std::to_string(value.LowBound(1)) + "," + std::to_string(value.LowBound(2)) + "],\"rows\":[";
+    for (int i = value.LowBound(1); i <= value.HighBound(1); ++i) {
+        out += i > value.LowBound(1) ? ",[" : "[";
+        for (int j = value.LowBound(2); j <= value.HighBound(2); ++j) {
+            if (j > value.LowBound(2))
+                out += ',';
+            AppendJsonText(out, value.At(i, j));
+        }
+        out += ']';
+    }
+    out += "]}";
+}
+
+void AppendJsonText(std::string& out, const Variant& value) {
+    switch (value.VarType()) {
+        case varEmpty:
+        case varNull:
+        case varBoolean:
+        case varInteger:
+        case varInt64:
+        case varDouble:
+        case varDate:
+        case varDispatch: out += VariantToJson(value).dump(); return;
+        case varOleStr: out += nlohmann::json(value.ToString()).dump(); return;
+        case varString: {
+            auto [text, hex] = ByteStringTexts(value);
+            out += "{\"bytes\":" + nlohmann::json(std::move(text)).dump() +
+                   ",\"codepage\":" + std::to_string(value.CodePage());
+            if (!hex.empty())
+                out += ",\"hex\":\"" + hex + "\"";
+            out += '}';
+            return;
+        }
+        default:
+            if (value.IsByRef())
+                AppendJsonText(out, value.Deref());
+            else
+                AppendArrayText(out, value);
+    }
+}
+
 nlohmann::json ArrayToJson(const Variant& value) {
     if (value.DimCount() == 1) {
         nlohmann::json items = nlohmann::json::array();
         for (int i = value.LowBound(1); i <= value.HighBound(1); ++i)
             items.push_back(VariantToJson(value[i]));
-        return {{"low", value.LowBound(1)}, {"items", items}};
+        // Moved, not copied: a brace list would copy every subtree once per level.
+        nlohmann::json out = nlohmann::json::object();
+        out["low"] = value.LowBound(1);
+        out["items"] = std::move(items);
+        return out;
     }
     nlohmann::json rows = nlohmann::json::array();
     for (int i = value.LowBound(1); i <= value.HighBound(1); ++i) {
         nlohmann::json row = nlohmann::json::array();
         for (int j = value.LowBound(2); j <= value.HighBound(2); ++j)
             row.push_back(VariantToJson(value.At(i, j)));
-        rows.push_back(row);
+        rows.push_back(std::move(row));
     }
-    nlohmann::json out = {{"low", {value.LowBound(1), value.LowBound(2)}}, {"rows", rows}};
-    if (rows.empty())
+    bool noRows = rows.empty();
+    nlohmann::json out = nlohmann::json::object();
+    out["low"] = {value.LowBound(1), value.LowBound(2)};
+    out["rows"] = std::move(rows);
+    if (noRows)
         out["count2"] = value.ElementCount(2);
     return out;
 }
@@ -144,10 +223,10 @@ nlohmann::json VariantToJson(const Variant& value) {
         case varDate: return {{"date", DateText(value.ToDate())}};
         case varOleStr: return value.ToString();
         case varString: {
-            std::string text = CodePageToWide(value.ByteData(), value.CodePage());
-            nlohmann::json out = {{"bytes", text}, {"codepage", value.CodePage()}};
-            if (WideToCodePage(text, value.CodePage()) != value.ByteData())
-                out["hex"] = HexOf(value.ByteData());
+            auto [text, hex] = ByteStringTexts(value);
+            nlohmann::json out = {{"bytes", std::move(text)}, {"codepage", value.CodePage()}};
+            if (!hex.empty())
+                out["hex"] = std::move(hex);
             return out;
         }
         case varDispatch: {
@@ -156,6 +235,12 @@ nlohmann::json VariantToJson(const Variant& value) {
         }
         default: return ArrayToJson(value);
     }
+}
+
+std::string VariantToJsonText(const Variant& value) {
+    std::string out;
+    AppendJsonText(out, value);
+    return out;
 }
 
 Variant VariantFromJson(const nlohmann::json& json) {

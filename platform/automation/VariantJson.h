@@ -18,6 +18,9 @@
 namespace rt {
 
 nlohmann::json VariantToJson(const Variant& value);
+// VariantToJson(value).dump(), written straight into the text without the
+// tree in between (the server stores every job this way).
+std::string VariantToJsonText(const Variant& value);
 // Raises EConvertError for JSON that is no variant in this form.
 Variant VariantFromJson(const nlohmann::json& json);
 

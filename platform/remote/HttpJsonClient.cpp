@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <memory>
+#include <mutex>
 
 #include "platform/automation/Dispatch.h"
 #include "platform/core/Exceptions.h"
@@ -16,11 +17,23 @@ constexpr int32_t RPC_E_DISCONNECTED = static_cast<int32_t>(0x80010108);
 
 }  // namespace
 
-HttpJsonClient::HttpJsonClient(std::string baseUrl) : baseUrl_(std::move(baseUrl)) {}
+// The handle keeps its connection open between calls; one call at a time.
+struct HttpJsonClient::Connection {
+    std::mutex mutex;
+    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl{nullptr, curl_easy_cleanup};
+};
+
+HttpJsonClient::HttpJsonClient(std::string baseUrl)
+    : baseUrl_(std::move(baseUrl)), connection_(std::make_shared<Connection>()) {}
 
 HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json& request) const {
     CurlGlobalInit();
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
+    std::lock_guard<std::mutex> lock(connection_->mutex);
+    auto& curl = connection_->curl;
+    if (!curl)
+        curl.reset(curl_easy_init());
+    else
+        curl_easy_reset(curl.get());  // options go, the open connection stays
     if (!curl)
         throw EOleSysError("Cannot start an HTTP request", RPC_E_DISCONNECTED);
     std::string url = baseUrl_ + path;
@@ -39,6 +52,8 @@ HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT, timeoutSeconds_);
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_NOPROXY, "*");
+    curl_easy_setopt(curl.get(), CURLOPT_TCP_NODELAY, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_TCP_KEEPALIVE, 1L);
     CURLcode rc = curl_easy_perform(curl.get());
     if (rc != CURLE_OK)
         throw EOleSysError("Application server " + baseUrl_ + " not reachable: " + curl_easy_strerror(rc),

@@ -1,9 +1,11 @@
 #pragma once
 // Posting JSON to the application server: one blocking request per call,
-// through libcurl. Transport failures raise EOleSysError (the server cannot
+// through libcurl, on one kept-alive connection per client (copies share it,
+// so a session's calls do not pay a connection each). Transport failures raise EOleSysError (the server cannot
 // be reached); every HTTP answer, error statuses included, is returned so
 // that the caller can read the server's error body.
 
+#include <memory>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -27,8 +29,11 @@ public:
     void SetTimeoutSeconds(long seconds) { timeoutSeconds_ = seconds; }
 
 private:
+    struct Connection;
+
     std::string baseUrl_;
     long timeoutSeconds_ = 300;
+    std::shared_ptr<Connection> connection_;
 };
 
 }  // namespace rt

@@ -88,3 +88,26 @@ TEST(HostRun, TheReportFormOpensOnTheEmbeddedServerAndCancelGivesResultTwo) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HostRun, RunJobsRunsTheQueuedJobAndShowsItsReportAndInboxRow) {
+    rt_test::TempFolder temp;
+    const HostRun run =
+        RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-queue.json", "--run-jobs");
+    ASSERT_EQ(run.exitCode, 0);
+    std::string job, runStatus, inboxUser, csv;
+    for (const nlohmann::json& line : run.lines) {
+        if (line.contains("result")) job = line["result"]["data"].get<std::string>();
+        if (line.contains("run")) runStatus = line["run"]["status"];
+        if (line.contains("inbox")) inboxUser = line["inbox"]["user"];
+        if (line.contains("report") && line["report"]["path"].get<std::string>().ends_with(".csv"))
+            csv = line["report"]["path"];
+    }
+    ASSERT_FALSE(job.empty()) << "the form submitted a job";
+    EXPECT_EQ(runStatus, "DONE") << "the queued job ran before the shell ended";
+    EXPECT_EQ(inboxUser, "796") << "the submitting user was told, as the ticked notify box asked";
+    EXPECT_NE(csv.find(job), std::string::npos) << "the report of the job is in the transcript";
+}
+
+}  // namespace

@@ -61,6 +61,18 @@ TEST(VariantJson, ArraysOfOneAndTwoDimensions) {
     EXPECT_EQ(back.HighBound(2), 3) << "an array without rows keeps its second size";
 }
 
+TEST(VariantJson, TheDirectTextIsTheTreesTextForEveryKind) {
+    Variant grid = Variant::CreateArray({{0, 1}, {1, 2}});
+    grid.At(1, 2) = Variant::Bytes("A1", 936);
+    Variant all = Variant::ArrayOf(
+        {Variant(), Variant::Null(), true, -3, Variant(int64_t{1} << 40), 2.0, Variant(std::nan("")),
+         Variant::FromDate(rt::EncodeDateTime(2005, 3, 7, 13, 45, 1, 7)), "员工\"\n",
+         Variant::Bytes(rt::WideToCodePage("员工年龄", 936), 936), Variant::Bytes("20", 936),
+         Variant::Bytes(std::string("\xD4", 1), 936), grid, Variant::CreateArray({{0, -1}, {0, 3}}),
+         Variant::ArrayOf({Variant::ArrayOf({"\x04", "a"})})});
+    EXPECT_EQ(rt::VariantToJsonText(all), rt::VariantToJson(all).dump());
+}
+
 TEST(VariantJson, MalformedInputIsAConversionError) {
     EXPECT_THROW(rt::VariantFromJson(nlohmann::json::parse(R"({"what":1})")), rt::EConvertError);
     EXPECT_THROW(rt::VariantFromJson(nlohmann::json::parse(R"({"date":"yesterday"})")), rt::EConvertError);

@@ -1,0 +1,108 @@
+// Intake side by side: Request in-process against a raw SQLite insert of the
+// same row with the same durability (the server's WAL connection, one
+// transaction per job), with 0 and 100,000 jobs stored, and the first job
+// of a day whose counter is not kept yet (its last number found by a range on
+// the key). Each Request must answer a job identifier.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "outside/appserver/ServerObjects.h"
+#include "outside/appserver/ServerStore.h"
+#include "platform/automation/VariantJson.h"
+#include "platform/codepage/CodePages.h"
+#include "platform/sysutils/Clock.h"
+#include "platform/sysutils/DateTime.h"
+
+namespace {
+
+rt::Variant Text936(const char* text) { return rt::Variant::Bytes(rt::WideToCodePage(text, 936), 936); }
+
+rt::Variant Conditions() {
+    rt::Variant env = rt::Variant::CreateArray({{1, 14}});
+    for (int i = 1; i <= 14; ++i)
+        env[i] = i == 1 ? rt::Variant("HEMR07") : rt::Variant(std::to_string(i));
+    env[10] = 0;
+    rt::Variant captions = rt::Variant::CreateArray({{1, 16}});
+    rt::Variant values = rt::Variant::CreateArray({{1, 16}});
+    for (int i = 1; i <= 16; ++i) {
+        captions[i] = rt::Variant::ArrayOf({Text936("        __至__岁"), rt::Variant("ed" + std::to_string(i))});
+        values[i] = rt::Variant::ArrayOf({Text936("20"), Text936("30")});
+    }
+    return rt::Variant::ArrayOf({env, captions, values});
+}
+
+const rt::TDateTime kDay = rt::EncodeDate(2026, 3, 2);
+
+// A fresh server folder holding `count` jobs of the day `kDay`.
+struct Home {
+    explicit Home(int count) {
+        path = (std::filesystem::temp_directory_path() / ("hemr-bench-intake-" + std::to_string(count))).string();
+        std::filesystem::remove_all(path);
+        store = appserver::ServerStore::Open(path);
+        std::string json = rt::VariantToJson(Conditions()).dump();
+        appserver::SqliteTransaction tx(store->Db());
+        appserver::SqliteStatement insert = store->Db().Prepare(
+            "INSERT INTO JOBS VALUES (?, 'HEMR07', 'DS', '01', '', '2026-03-02 08:00:00.000', 'QUEUED', '', '', ?)");
+        for (int i = 1; i <= count; ++i) {
+            char id[32];
+            std::snprintf(id, sizeof id, "20260302%06d", i);
+            insert.Bind(1, std::string(id)).Bind(2, json).Run();
+            insert.Reset();
+        }
+        tx.Commit();
+    }
+    ~Home() { std::filesystem::remove_all(path); }
+    std::string path;
+    appserver::StorePtr store;
+};
+
+void BM_RequestInProcess(benchmark::State& state) {
+    Home home(static_cast<int>(state.range(0)));
+    rt::Variant server{rt::DispatchPtr(appserver::CreateServerObject(appserver::kReportCounterProgId, home.store))};
+    rt::Variant conditions = Conditions();
+    rt::SetClockOverride(kDay + 0.5);
+    for (auto _ : state)
+        if (server.Call("Request", {conditions}).ToString() == "ERROR")
+            state.SkipWithError("Request answered ERROR");
+    rt::SetClockOverride(std::nullopt);
+}
+BENCHMARK(BM_RequestInProcess)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+void BM_RawSqliteInsert(benchmark::State& state) {
+    Home home(static_cast<int>(state.range(0)));
+    std::string json = rt::VariantToJson(Conditions()).dump();
+    int64_t n = 900000;
+    for (auto _ : state) {
+        appserver::SqliteTransaction tx(home.store->Db());
+        home.store->Db()
+            .Prepare("INSERT INTO JOBS VALUES (?, 'HEMR07', 'DS', '01', '', '2026-03-02 12:00:00.000', 'QUEUED', '', "
+                     "'', ?)")
+            .Bind(1, "20260302" + std::to_string(++n))
+            .Bind(2, json)
+            .Run();
+        tx.Commit();
+    }
+}
+BENCHMARK(BM_RawSqliteInsert)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// Every Request is the first of its day: the day's counter row is dropped
+// before each, as in a database whose day began without one.
+void BM_RequestFirstOfDay(benchmark::State& state) {
+    Home home(static_cast<int>(state.range(0)));
+    rt::Variant server{rt::DispatchPtr(appserver::CreateServerObject(appserver::kReportCounterProgId, home.store))};
+    rt::Variant conditions = Conditions();
+    rt::SetClockOverride(kDay + 0.5);
+    for (auto _ : state) {
+        state.PauseTiming();
+        home.store->Db().Exec("DELETE FROM COUNTERS WHERE NAME = 'JOB#'");
+        state.ResumeTiming();
+        if (server.Call("Request", {conditions}).ToString() == "ERROR")
+            state.SkipWithError("Request answered ERROR");
+    }
+    rt::SetClockOverride(std::nullopt);
+}
+BENCHMARK(BM_RequestFirstOfDay)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
