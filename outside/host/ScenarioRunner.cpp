@@ -60,7 +60,7 @@ ScenarioRunner::~ScenarioRunner() {
     rt::Application().DialogDriver().SetCallback({});
 }
 
-bool ScenarioRunner::StillOpen(const rt::TCustomForm* form) const {
+bool ScenarioRunner::StillOpen(const rt::TCustomForm* form) {
     for (int i = 0; i < rt::Screen().FormCount(); ++i)
         if (rt::Screen().Forms(i) == form) return form->Visible();
     return false;
@@ -126,7 +126,7 @@ void ScenarioRunner::RunStep(const nlohmann::json& step) {
     }
 }
 
-rt::TCustomForm* ScenarioRunner::ActiveForm() const {
+rt::TCustomForm* ScenarioRunner::ActiveForm() {
     if (rt::TCustomForm* modal = rt::Application().ModalForm()) return modal;
     return rt::Screen().ActiveForm();
 }

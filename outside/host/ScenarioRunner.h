@@ -44,13 +44,15 @@ public:
     // Answers a message dialog from the queued answers and writes it to the transcript.
     rt::TModalResult AnswerDialog(const rt::TDialogRecord& dialog);
 
+    // The form steps act on: the innermost modal form, else the active one.
+    static rt::TCustomForm* ActiveForm();
+    static bool StillOpen(const rt::TCustomForm* form);
+
 private:
     void Fail(const std::string& text);
-    bool StillOpen(const rt::TCustomForm* form) const;
     // Escape as a user presses it, on the active form.
     void PressEscape();
 
-    rt::TCustomForm* ActiveForm() const;
     rt::TComponent* Find(const std::string& name) const;
     rt::TComponent* Require(const nlohmann::json& name) const;
 

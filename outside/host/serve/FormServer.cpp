@@ -16,7 +16,9 @@ namespace {
 void Reply(httplib::Response& res, int status, const nlohmann::json& body) {
     res.status = status;
     res.set_header("Cache-Control", "no-store");
-    res.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "application/json");
+    // With the charset named the state is not compressed: compressing it costs more than sending it on loopback.
+    res.set_content(body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace),
+                    "application/json; charset=utf-8");
 }
 
 void Refuse(httplib::Response& res, int status, const std::string& error) { Reply(res, status, {{"error", error}}); }
@@ -46,6 +48,8 @@ FormServer::FormServer(PageChannel& channel, const ReportFiles& reports)
     : channel_(channel), reports_(reports), server_(std::make_unique<httplib::Server>()) {
     // Longer bodies are read only up to here and then refused.
     server_->set_payload_max_length(PageEvents::kMaxMessageBytes * 4);
+    // Answers go out at once: a key press waits for its answer.
+    server_->set_tcp_nodelay(true);
     Routes();
 }
 

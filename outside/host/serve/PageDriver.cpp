@@ -15,18 +15,6 @@ namespace host::serve {
 
 namespace {
 
-bool StillOpen(const rt::TCustomForm* form) {
-    for (int i = 0; i < rt::Screen().FormCount(); ++i)
-        if (rt::Screen().Forms(i) == form) return form->Visible();
-    return false;
-}
-
-// The form steps act on, as the scenario runner finds it.
-rt::TCustomForm* ActiveForm() {
-    if (rt::TCustomForm* modal = rt::Application().ModalForm()) return modal;
-    return rt::Screen().ActiveForm();
-}
-
 // The control under a point, as a step names it: the nearest control the
 // form finds by name (parts of composite controls have none of their own).
 nlohmann::json ClickStep(rt::TCustomForm& form, rt::TPoint p) {
@@ -50,7 +38,7 @@ void PageDriver::TakeOver(ScenarioRunner& runner) {
 }
 
 std::optional<nlohmann::json> PageDriver::StepOf(const nlohmann::json& event, std::string& error) {
-    rt::TCustomForm* form = ActiveForm();
+    rt::TCustomForm* form = ScenarioRunner::ActiveForm();
     if (form == nullptr || !form->Visible()) {
         error = "no form is open";
         return std::nullopt;
@@ -75,7 +63,7 @@ std::optional<nlohmann::json> PageDriver::StepOf(const nlohmann::json& event, st
 }
 
 void PageDriver::Drive(rt::TCustomForm& form) {
-    while (StillOpen(&form)) {
+    while (ScenarioRunner::StillOpen(&form)) {
         Publish();
         const std::optional<PageEvent> event = channel_.Take();
         if (!event) {

@@ -6,7 +6,12 @@ const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
 const readline = require("node:readline");
-const { chromium } = require("playwright-core");
+let chromium;
+try {
+  ({ chromium } = require("playwright-core"));
+} catch (e) {
+  throw new Error("playwright-core is missing: scripts/test installs it with npm ci into build/browser");
+}
 
 const bin = process.env.HEMR_BINARY_DIR;
 const host = path.join(bin, "hemr07-host");
