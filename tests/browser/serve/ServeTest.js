@@ -146,3 +146,26 @@ test("a person fills in the HEMR07 form in the browser, runs it directly, submit
     await served.stop();
   }
 });
+
+test("a double click on a row of the lookup window answers it with that row", async () => {
+  const served = await serve(tempFolder("hemr07-dblclick-"));
+  const chrome = await browser();
+  try {
+    const form = new FormPage(await chrome.context.newPage());
+    await form.page.goto(served.address);
+    await form.window("frmHemr07");
+    await form.clickPart("sp01", ".edit", 0);
+    await form.press("F2");
+    await form.window("frmF2Lookup");
+    await form.page.locator('.win.top [data-name="lvRows"] .row').nth(1).dblclick();
+    await form.idle();
+    await form.window("frmHemr07");
+    assert.equal((await form.page.locator('.win.top [data-name="sp01"] .edit').first().textContent()).trim(), "02",
+                 "the second company is in the begin edit");
+    const recorded = await (await form.page.request.get(served.address + "scenario.json")).json();
+    assert.ok(recorded.steps.some(s => s.dblclick && s.dblclick.control === "lvRows"), "the double click is recorded");
+  } finally {
+    await chrome.close();
+    await served.stop();
+  }
+});
