@@ -49,10 +49,10 @@ int PluginSession::Run(const nlohmann::json& scenario) {
     controller->OnEvent = hemr::TControllerEvent::Of<&PluginSession::ControllerEvent>(this);
     const bool ran = Drive(*controller, scenario);
     rt::Application().ProcessMessages();
-    const int32_t code = controller->ResultCode;
-    const rt::Variant data = controller->ResultData;
+    resultCode_ = controller->ResultCode;
+    resultData_ = controller->ResultData;
     controller.reset();
-    transcript_.Write({{"result", {{"code", code}, {"data", rt::VariantToJson(data)}}}});
+    transcript_.Write({{"result", {{"code", resultCode_}, {"data", rt::VariantToJson(resultData_)}}}});
     return ran && !transcript_.HadError() ? 0 : 1;
 }
 
@@ -60,6 +60,7 @@ bool PluginSession::Drive(hemr::IDLLController& controller, const nlohmann::json
     const nlohmann::json steps = scenario.value("steps", nlohmann::json::array());
     ScenarioRunner runner(steps, controller, transcript_);
     runner.Install();
+    if (runnerHook_) runnerHook_(runner);
     const rt::Variant params = scenario.contains("params") ? ParamsOf(scenario["params"]) : DefaultParams();
     if (controller.Initialize(params) != 0) {
         transcript_.Error("Initialize: the form refused the parameters");

@@ -4,6 +4,7 @@
 // the form (modally or not) while the scenario runs, report the result and
 // free the controller.
 
+#include <functional>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -14,6 +15,8 @@
 
 namespace host {
 
+class ScenarioRunner;
+
 class PluginSession : public rt::TObject {
     RT_CLASS(PluginSession, rt::TObject)
 
@@ -22,6 +25,13 @@ public:
 
     // The scenario object; returns the process exit code (0, or 1 when a step or the run failed).
     int Run(const nlohmann::json& scenario);
+
+    // Called with the scenario runner once it drives the forms, so that
+    // another front end (the served page) may take over its drivers.
+    void SetRunnerHook(std::function<void(ScenarioRunner&)> hook) { runnerHook_ = std::move(hook); }
+    // The controller's result after Run.
+    int32_t ResultCode() const { return resultCode_; }
+    const rt::Variant& ResultData() const { return resultData_; }
 
     // Written to the transcript as it comes.
     void ControllerEvent(int32_t Code, hemr::IDLLController* Sender);
@@ -41,6 +51,9 @@ private:
 
     std::string pluginPath_;
     Transcript& transcript_;
+    std::function<void(ScenarioRunner&)> runnerHook_;
+    int32_t resultCode_ = 0;
+    rt::Variant resultData_;
 };
 
 }  // namespace host

@@ -61,7 +61,7 @@ ScenarioRunner::~ScenarioRunner() {
     rt::Application().DialogDriver().SetCallback({});
 }
 
-bool ScenarioRunner::StillOpen(const rt::TCustomForm* form) const {
+bool ScenarioRunner::StillOpen(const rt::TCustomForm* form) {
     for (int i = 0; i < rt::Screen().FormCount(); ++i)
         if (rt::Screen().Forms(i) == form) return form->Visible();
     return false;
@@ -114,6 +114,7 @@ void ScenarioRunner::RunStep(const nlohmann::json& step) {
         else if (action == "type") Type(arg);
         else if (action == "key") Key(arg);
         else if (action == "click") Click(arg);
+        else if (action == "dblclick") DoubleClick(arg);
         else if (action == "menu") Menu(arg);
         else if (action == "select") Select(arg);
         else if (action == "set") Set(arg);
@@ -126,7 +127,7 @@ void ScenarioRunner::RunStep(const nlohmann::json& step) {
     }
 }
 
-rt::TCustomForm* ScenarioRunner::ActiveForm() const {
+rt::TCustomForm* ScenarioRunner::ActiveForm() {
     if (rt::TCustomForm* modal = rt::Application().ModalForm()) return modal;
     return rt::Screen().ActiveForm();
 }
@@ -168,7 +169,39 @@ void ScenarioRunner::Key(const nlohmann::json& arg) {
     }
 }
 
+// A point given in the control's client coordinates, for clicks where they
+// matter (a list row, a page tab, a calendar day).
+rt::TCustomForm& ScenarioRunner::PointOf(const nlohmann::json& arg, rt::TPoint& point) const {
+    if (!arg.contains("control") || !arg.contains("x") || !arg.contains("y") || !arg["x"].is_number_integer() ||
+        !arg["y"].is_number_integer())
+        throw StepError("a click at a point needs {\"control\": NAME, \"x\": X, \"y\": Y}");
+    auto* control = dynamic_cast<rt::TControl*>(Require(arg["control"]));
+    if (control == nullptr) throw StepError(arg["control"].get<std::string>() + " cannot be clicked");
+    if (!control->Showing()) throw StepError(control->Name() + " is hidden");
+    point = control->ClientToRoot({arg["x"].get<int>(), arg["y"].get<int>()});
+    return *ActiveForm();
+}
+
+void ScenarioRunner::DoubleClick(const nlohmann::json& arg) {
+    rt::TPoint point;
+    if (!arg.is_object()) {
+        auto* control = dynamic_cast<rt::TControl*>(Require(arg));
+        if (control == nullptr || !control->Showing()) throw StepError(arg.dump() + " cannot be clicked");
+        point = control->ClientToRoot({control->Width() / 2, control->Height() / 2});
+        rt::Input().DoubleClick(ActiveForm(), point);
+        return;
+    }
+    rt::TCustomForm& form = PointOf(arg, point);
+    rt::Input().DoubleClick(&form, point);
+}
+
 void ScenarioRunner::Click(const nlohmann::json& arg) {
+    if (arg.is_object()) {
+        rt::TPoint point;
+        rt::TCustomForm& form = PointOf(arg, point);
+        rt::Input().ClickAt(&form, point);
+        return;
+    }
     rt::TComponent* c = Require(arg);
     if (auto* item = dynamic_cast<rt::TMenuItem*>(c)) {
         item->Click();

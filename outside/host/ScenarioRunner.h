@@ -12,6 +12,7 @@
 #include "include/DLLController.h"
 #include "outside/host/Transcript.h"
 #include "platform/forms/TDialogDriver.h"
+#include "platform/graphics/Geometry.h"
 
 namespace rt {
 class TComponent;
@@ -37,14 +38,21 @@ public:
 
     bool Failed() const { return failed_; }
 
-private:
+    // One step on the active form, as the modal driver runs it; a step that
+    // cannot run fails the scenario.
     void RunStep(const nlohmann::json& step);
+    // Answers a message dialog from the queued answers and writes it to the transcript.
+    rt::TModalResult AnswerDialog(const rt::TDialogRecord& dialog);
+
+    // The form steps act on: the innermost modal form, else the active one.
+    static rt::TCustomForm* ActiveForm();
+    static bool StillOpen(const rt::TCustomForm* form);
+
+private:
     void Fail(const std::string& text);
-    bool StillOpen(const rt::TCustomForm* form) const;
     // Escape as a user presses it, on the active form.
     void PressEscape();
 
-    rt::TCustomForm* ActiveForm() const;
     rt::TComponent* Find(const std::string& name) const;
     rt::TComponent* Require(const nlohmann::json& name) const;
 
@@ -52,6 +60,9 @@ private:
     void Type(const nlohmann::json& arg);
     void Key(const nlohmann::json& arg);
     void Click(const nlohmann::json& arg);
+    void DoubleClick(const nlohmann::json& arg);
+    // The form and its client point of a positional click {"control": NAME, "x": X, "y": Y}.
+    rt::TCustomForm& PointOf(const nlohmann::json& arg, rt::TPoint& point) const;
     void Menu(const nlohmann::json& arg);
     void Select(const nlohmann::json& arg);
     void SelectListItem(rt::TListView& list, int64_t index);
@@ -61,8 +72,6 @@ private:
     void Get(const nlohmann::json& arg);
     void Answer(const nlohmann::json& arg);
     void HostCall(const nlohmann::json& arg);
-
-    rt::TModalResult AnswerDialog(const rt::TDialogRecord& dialog);
 
     std::deque<nlohmann::json> steps_;
     std::deque<std::string> answers_;

@@ -1,8 +1,10 @@
 // hemr07-host run [--plugin FILE] [--home DIR] [--no-update] [--run-jobs] SCENARIO.json
+// hemr07-host serve [--plugin FILE] [--home DIR] [--no-update] [--port N]
 // Hosts the report plug-in the way the ERP shell does and runs a scenario,
-// printing the transcript on standard output. --run-jobs then runs the jobs
-// of the embedded server that are due, so that a queued job's report and the
-// system messages it left appear in the transcript too.
+// or serves its forms to a web browser, printing the transcript on standard
+// output. --run-jobs then runs the jobs of the embedded server that are due,
+// so that a queued job's report and the system messages it left appear in the
+// transcript too.
 
 #include <cstdio>
 #include <exception>
@@ -20,6 +22,7 @@
 #include "outside/host/PluginSession.h"
 #include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
+#include "outside/host/serve/ServeCommand.h"
 #include "platform/os/DynLib.h"
 #include "platform/os/Paths.h"
 
@@ -51,6 +54,8 @@ bool RunDueJobs(const std::string& serverFolder, host::Transcript& transcript) {
 }
 
 struct Options {
+    std::string command;
+    int port = 0;
     std::string plugin;
     std::string home;
     std::string scenario;
@@ -59,20 +64,34 @@ struct Options {
 };
 
 int Usage(const std::string& problem) {
-    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] [--no-update] [--run-jobs] SCENARIO.json\n",
+    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] [--no-update] [--run-jobs] SCENARIO.json\n"
+                 "       hemr07-host serve [--plugin FILE] [--home DIR] [--no-update] [--port N]\n",
                  problem.c_str());
     return kUsageError;
 }
 
+bool ParsePort(const std::string& text, int& port) {
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    port = std::stoi(text);
+    return port <= 65535;
+}
+
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& problem) {
-    if (args.empty() || args[0] != "run") {
-        problem = "the only command is run";
+    if (args.empty() || (args[0] != "run" && args[0] != "serve")) {
+        problem = "the commands are run and serve";
         return false;
     }
+    options.command = args[0];
+    const bool serve = options.command == "serve";
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--run-jobs") {
+        if (!serve && a == "--run-jobs") {
             options.runJobs = true;
+        } else if (serve && a == "--port") {
+            if (i + 1 >= args.size() || !ParsePort(args[++i], options.port)) {
+                problem = "--port needs a port number (0 to 65535)";
+                return false;
+            }
         } else if (a == "--plugin" || a == "--home") {
             if (i + 1 >= args.size()) {
                 problem = a + " needs a value";
@@ -84,6 +103,9 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
         } else if (!a.empty() && a[0] == '-') {
             problem = "unknown option " + a;
             return false;
+        } else if (serve) {
+            problem = "serve takes no scenario";
+            return false;
         } else if (options.scenario.empty()) {
             options.scenario = a;
         } else {
@@ -91,7 +113,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             return false;
         }
     }
-    if (options.scenario.empty()) problem = "no scenario given";
+    if (!serve && options.scenario.empty()) problem = "no scenario given";
     return problem.empty();
 }
 
@@ -104,16 +126,18 @@ int main(int argc, char** argv) {
 
     host::Transcript transcript(stdout);
     nlohmann::json scenario;
-    try {
-        std::ifstream in(options.scenario, std::ios::binary);
-        if (!in) throw std::runtime_error("cannot read " + options.scenario);
-        scenario = nlohmann::json::parse(in);
-        if (!scenario.is_object()) throw std::runtime_error("a scenario is a JSON object");
-        if (scenario.contains("steps") && !scenario["steps"].is_array())
-            throw std::runtime_error("steps must be a list");
-    } catch (const std::exception& e) {
-        transcript.Error(std::string("scenario: ") + e.what());
-        return 1;
+    if (options.command == "run") {
+        try {
+            std::ifstream in(options.scenario, std::ios::binary);
+            if (!in) throw std::runtime_error("cannot read " + options.scenario);
+            scenario = nlohmann::json::parse(in);
+            if (!scenario.is_object()) throw std::runtime_error("a scenario is a JSON object");
+            if (scenario.contains("steps") && !scenario["steps"].is_array())
+                throw std::runtime_error("steps must be a list");
+        } catch (const std::exception& e) {
+            transcript.Error(std::string("scenario: ") + e.what());
+            return 1;
+        }
     }
 
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
@@ -131,6 +155,16 @@ int main(int argc, char** argv) {
     }
     // The jobs and report files of the run come out in the transcript where they happened.
     transcript.SetBeforeLine([&activity] { activity->Report(); });
+    if (options.command == "serve") {
+        int served = 1;
+        try {
+            served = host::serve::ServeCommand(options.plugin, options.port, *activity, transcript).Run();
+        } catch (const std::exception& e) {
+            transcript.Error(e.what());
+        }
+        transcript.SetBeforeLine({});
+        return served;
+    }
     int code = 1;
     try {
         host::PluginSession session(options.plugin, transcript);

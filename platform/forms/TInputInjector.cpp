@@ -187,6 +187,28 @@ void TInputInjector::MouseUp(TWinControl* root, TPoint p, TMouseButton button, T
     Release(target, ToControl(root, target, p), button, shift, hit == pressed_);
 }
 
+void TInputInjector::ClickAt(TWinControl* root, TPoint p) {
+    MouseDown(root, p);
+    MouseUp(root, p);
+}
+
+void TInputInjector::DoubleClick(TWinControl* root, TPoint p) {
+    ClickAt(root, p);
+    // The first click may have closed, hidden or disabled what was under the mouse.
+    TControl* hit = HitTest(root, p);
+    if (!Accepts(hit)) return;
+    const TPoint at = ToControl(root, hit, p);
+    SetPressed(hit);
+    Application().Guard(hit, [&] {
+        hit->Perform(WM_LBUTTONDBLCLK, static_cast<WPARAM>(KeyDataFromShift({})), PointToLParam(at.X, at.Y));
+    });
+    if (pressed_ != nullptr) {
+        Release(pressed_, at, mbLeft, {}, false);
+        return;
+    }
+    AfterInput();
+}
+
 TInputInjector& Input() {
     // Never destroyed, like the application.
     static TInputInjector* injector = new TInputInjector();

@@ -56,6 +56,11 @@ public:
     void MouseDown(TWinControl* root, TPoint p, TMouseButton button = mbLeft, TShiftState shift = {});
     // Releases over the control found at `p`; a left release over the pressed control clicks it.
     void MouseUp(TWinControl* root, TPoint p, TMouseButton button = mbLeft, TShiftState shift = {});
+    // A left click at a point of `root`'s client area.
+    void ClickAt(TWinControl* root, TPoint p);
+    // Two left clicks at a point, the second arriving as a double click
+    // (the control's mouse down with ssDouble, then its OnDblClick).
+    void DoubleClick(TWinControl* root, TPoint p);
 
     void Notification(TComponent* component, TOperation operation) override;
 

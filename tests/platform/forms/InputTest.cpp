@@ -45,6 +45,7 @@ public:
         return c;
     }
     void Clicked(TObject* sender) { Log.push_back(static_cast<TComponent*>(sender)->Name() + ".Click"); }
+    void DoubleClicked(TObject* sender) { Log.push_back(static_cast<TComponent*>(sender)->Name() + ".DblClick"); }
     void FormKeyDown(TObject*, uint16_t& key, TShiftState) {
         Log.push_back("form.KeyDown " + KeyName(key));
         if (key == VK_F2) key = 0;
@@ -71,6 +72,22 @@ protected:
     TKeyForm* form = nullptr;
     TInputInjector& input = Input();
 };
+
+TEST_F(InputTest, ADoubleClickAtAPointFocusesClicksAndThenDoubleClicksTheControlThere) {
+    form->SetBounds(0, 0, 640, 480);
+    form->ed02->SetBounds(400, 300, 80, 21);
+    form->ed02->OnClick = TNotifyEvent::Of<&TKeyForm::Clicked>(form);
+    form->ed02->OnDblClick = TNotifyEvent::Of<&TKeyForm::DoubleClicked>(form);
+    form->ed01->SetFocus();
+    form->Log.clear();
+    input.DoubleClick(form, {410, 310});
+    EXPECT_EQ(form->ActiveControl(), form->ed02) << "the first click takes the focus";
+    EXPECT_EQ(form->Log, (Log{"ed02.Click", "ed02.DblClick"})) << "one click, then the double click";
+    form->Log.clear();
+    form->ed02->SetEnabled(false);
+    input.DoubleClick(form, {410, 310});
+    EXPECT_TRUE(form->Log.empty()) << "a disabled control takes no double click";
+}
 
 TEST_F(InputTest, KeyPreviewSeesKeysFirstAndConsumesThemWithZero) {
     input.PressKey("F3");
