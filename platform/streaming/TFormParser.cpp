@@ -279,16 +279,31 @@ TResourceValue TFormParser::ParseValue() {
     Error("Value expected");
 }
 
-TResourceValue TFormParser::ParseList() {
+// Checks the values of the list at the cursor, keeping none; stops at its ")".
+void TFormParser::CheckListItems() {
     Next();
-    TResourceValue list = TResourceValue::List();
     while (!IsSymbol(')')) {
         if (token_.kind == Tok::Eof) Error("')' expected");
-        list.items.push_back(ParseValue());
+        if (IsSymbol('(')) {
+            CheckListItems();
+            Next();
+        } else {
+            ParseValue();
+        }
     }
+}
+
+TResourceValue TFormParser::ParseList() {
+    // The "(" has just been read; the list keeps its text, checked here.
+    const size_t start = pos_ - 1;
+    CheckListItems();
+    TResourceValue list = TResourceValue::List();
+    list.text = std::string(text_.substr(start, pos_ - start));
     Next();
     return list;
 }
+
+TFormParser TFormParser::ListCursor(const TResourceValue& list) { return TFormParser(list.text); }
 
 TResourceValue TFormParser::ParseSet() {
     Next();
