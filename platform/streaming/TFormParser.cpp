@@ -253,7 +253,7 @@ TResourceValue TFormParser::ParseValue() {
             return v;
         }
         case Tok::String: {
-            std::string text = token_.text;
+            std::string text = std::move(token_.text);
             Next();
             while (IsSymbol('+')) {
                 Next();
@@ -284,12 +284,32 @@ void TFormParser::CheckListItems() {
     Next();
     while (!IsSymbol(')')) {
         if (token_.kind == Tok::Eof) Error("')' expected");
-        if (IsSymbol('(')) {
-            CheckListItems();
+        CheckValue();
+    }
+}
+
+// Scalars are only lexed here: a list of many values is checked without building them.
+void TFormParser::CheckValue() {
+    switch (token_.kind) {
+        case Tok::Integer:
+        case Tok::Float:
+        case Tok::Ident:
+        case Tok::Binary: Next(); return;
+        case Tok::String:
             Next();
-        } else {
-            ParseValue();
-        }
+            while (IsSymbol('+')) {
+                Next();
+                if (token_.kind != Tok::String) Error("String expected after '+'");
+                Next();
+            }
+            return;
+        default: break;
+    }
+    if (IsSymbol('(')) {
+        CheckListItems();
+        Next();
+    } else {
+        ParseValue();
     }
 }
 

@@ -51,6 +51,7 @@ private:
     TResourceProperty ParseProperty();
     TResourceValue ParseList();
     void CheckListItems();
+    void CheckValue();
     TResourceValue ParseSet();
     TResourceValue ParseCollection();
     TResourceValue ParseBinary();

@@ -33,17 +33,17 @@ const TResourceValue* TValueReader::Current() {
 
 const TResourceValue* TValueReader::CursorValue() {
     static const TResourceValue listMarker = TResourceValue::List();
-    if (cursorValue_) return &*cursorValue_;
+    if (cursorHeld_) return &cursorValue_;
     if (cursor_->AtListEnd()) return nullptr;
     if (cursor_->AtListBegin()) return &listMarker;
     cursorValue_ = cursor_->ParseValue();
-    return &*cursorValue_;
+    cursorHeld_ = true;
+    return &cursorValue_;
 }
 
 void TValueReader::Advance() {
     if (cursor_) {
-        taken_ = std::move(*cursorValue_);
-        cursorValue_.reset();
+        cursorHeld_ = false;
     } else if (stack_.empty()) {
         topTaken_ = true;
     } else {
@@ -58,7 +58,7 @@ const TResourceValue& TValueReader::Take(TResourceValue::Kind kind, const char* 
         throw EReadError(std::string("Invalid property value: ") + expected + " expected, found " + v->KindName());
     }
     Advance();
-    return cursor_ ? taken_ : *v;
+    return *v;
 }
 
 TValueType TValueReader::NextValue() {

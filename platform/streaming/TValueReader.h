@@ -3,7 +3,6 @@
 // object defines (DefineProperties), as a stream of values to read.
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,12 +53,12 @@ private:
     bool handled_ = false;
     bool topTaken_ = false;
     std::vector<Frame> stack_;
-    // Reading a parsed list: its cursor, the lists open in it, and the value
-    // at the cursor once parsed (a taken value lives until the next is read).
+    // Reading a parsed list: its cursor, the lists open in it, and the last
+    // value parsed there (held until taken; a taken value lives until the next is read).
     std::unique_ptr<TFormParser> cursor_;
     int cursorLists_ = 0;
-    std::optional<TResourceValue> cursorValue_;
-    TResourceValue taken_;
+    TResourceValue cursorValue_;
+    bool cursorHeld_ = false;
 };
 
 }  // namespace rt
