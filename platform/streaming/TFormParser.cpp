@@ -253,7 +253,7 @@ TResourceValue TFormParser::ParseValue() {
             return v;
         }
         case Tok::String: {
-            std::string text = token_.text;
+            std::string text = std::move(token_.text);
             Next();
             while (IsSymbol('+')) {
                 Next();
@@ -279,16 +279,51 @@ TResourceValue TFormParser::ParseValue() {
     Error("Value expected");
 }
 
-TResourceValue TFormParser::ParseList() {
+// Checks the values of the list at the cursor, keeping none; stops at its ")".
+void TFormParser::CheckListItems() {
     Next();
-    TResourceValue list = TResourceValue::List();
     while (!IsSymbol(')')) {
         if (token_.kind == Tok::Eof) Error("')' expected");
-        list.items.push_back(ParseValue());
+        CheckValue();
     }
+}
+
+// Scalars are only lexed here: a list of many values is checked without building them.
+void TFormParser::CheckValue() {
+    switch (token_.kind) {
+        case Tok::Integer:
+        case Tok::Float:
+        case Tok::Ident:
+        case Tok::Binary: Next(); return;
+        case Tok::String:
+            Next();
+            while (IsSymbol('+')) {
+                Next();
+                if (token_.kind != Tok::String) Error("String expected after '+'");
+                Next();
+            }
+            return;
+        default: break;
+    }
+    if (IsSymbol('(')) {
+        CheckListItems();
+        Next();
+    } else {
+        ParseValue();
+    }
+}
+
+TResourceValue TFormParser::ParseList() {
+    // The "(" has just been read; the list keeps its text, checked here.
+    const size_t start = pos_ - 1;
+    CheckListItems();
+    TResourceValue list = TResourceValue::List();
+    list.text = std::string(text_.substr(start, pos_ - start));
     Next();
     return list;
 }
+
+TFormParser TFormParser::ListCursor(const TResourceValue& list) { return TFormParser(list.text); }
 
 TResourceValue TFormParser::ParseSet() {
     Next();

@@ -16,6 +16,15 @@ public:
     // The one top-level block; text after its "end" is an error.
     TResourceNode ParseResource();
 
+    // Reads the text of a parsed list value by value; the text was checked
+    // when the list was parsed.
+    static TFormParser ListCursor(const TResourceValue& list);
+    bool AtListBegin() const { return IsSymbol('('); }
+    bool AtListEnd() const { return IsSymbol(')'); }
+    // Steps over the "(" or ")" at the cursor.
+    void Bracket() { Next(); }
+    TResourceValue ParseValue();
+
 private:
     enum class Tok { Eof, Ident, Integer, Float, String, Symbol, Binary };
     struct Token {
@@ -40,8 +49,9 @@ private:
 
     TResourceNode ParseObject();
     TResourceProperty ParseProperty();
-    TResourceValue ParseValue();
     TResourceValue ParseList();
+    void CheckListItems();
+    void CheckValue();
     TResourceValue ParseSet();
     TResourceValue ParseCollection();
     TResourceValue ParseBinary();

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "platform/streaming/TFormParser.h"
 #include "platform/streaming/Utf8Codes.h"
 
 namespace rt {
@@ -86,28 +87,66 @@ std::string TFormPrinter::Print(const TResourceNode& root) {
 
 void TFormPrinter::Indent(int depth) { out_.append(static_cast<size_t>(depth) * 2, ' '); }
 
-void TFormPrinter::Node(const TResourceNode& node, int depth) {
+void TFormPrinter::NodeBegin(TResourceNode::Kind kind, const std::string& name, const std::string& className,
+                             int depth) {
     Indent(depth);
-    out_ += TResourceNode::KindKeyword(node.kind);
+    out_ += TResourceNode::KindKeyword(kind);
     out_ += ' ';
-    if (!node.name.empty()) {
-        out_ += node.name;
+    if (!name.empty()) {
+        out_ += name;
         out_ += ": ";
     }
-    out_ += node.className;
+    out_ += className;
     out_ += '\n';
-    for (const TResourceProperty& prop : node.properties) Property(prop, depth + 1);
-    for (const TResourceNode& child : node.children) Node(child, depth + 1);
+}
+
+void TFormPrinter::NodeEnd(int depth) {
     Indent(depth);
     out_ += "end\n";
 }
 
-void TFormPrinter::Property(const TResourceProperty& prop, int depth) {
+void TFormPrinter::Node(const TResourceNode& node, int depth) {
+    NodeBegin(node.kind, node.name, node.className, depth);
+    for (const TResourceProperty& prop : node.properties) Property(prop, depth + 1);
+    for (const TResourceNode& child : node.children) Node(child, depth + 1);
+    NodeEnd(depth);
+}
+
+void TFormPrinter::PropertyName(const std::string& path, int depth) {
     Indent(depth);
-    out_ += prop.path;
+    out_ += path;
     out_ += " = ";
+}
+
+void TFormPrinter::Property(const TResourceProperty& prop, int depth) {
+    PropertyName(prop.path, depth);
     Value(prop.value, depth);
+    PropertyEnd();
+}
+
+void TFormPrinter::ParsedListItems(const TResourceValue& list, int depth) {
+    TFormParser cursor = TFormParser::ListCursor(list);
+    cursor.Bracket();
+    while (!cursor.AtListEnd()) {
+        ListItem(depth);
+        Value(cursor.ParseValue(), depth);
+    }
+}
+
+void TFormPrinter::ListItem(int depth) {
     out_ += '\n';
+    Indent(depth);
+}
+
+void TFormPrinter::CollectionItemBegin(int depth) {
+    out_ += '\n';
+    Indent(depth + 1);
+    out_ += "item\n";
+}
+
+void TFormPrinter::CollectionItemEnd(int depth) {
+    Indent(depth + 1);
+    out_ += "end";
 }
 
 void TFormPrinter::StringValue(const std::string& text, int depth) {
@@ -142,26 +181,23 @@ void TFormPrinter::Value(const TResourceValue& value, int depth) {
             break;
         }
         case Kind::List: {
-            out_ += '(';
+            ListBegin();
             for (const TResourceValue& item : value.items) {
-                out_ += '\n';
-                Indent(depth + 1);
+                ListItem(depth + 1);
                 Value(item, depth + 1);
             }
-            out_ += ')';
+            if (!value.text.empty()) ParsedListItems(value, depth + 1);
+            ListEnd();
             break;
         }
         case Kind::Collection: {
-            out_ += '<';
+            CollectionBegin();
             for (const auto& item : value.collection) {
-                out_ += '\n';
-                Indent(depth + 1);
-                out_ += "item\n";
+                CollectionItemBegin(depth);
                 for (const TResourceProperty& prop : item) Property(prop, depth + 2);
-                Indent(depth + 1);
-                out_ += "end";
+                CollectionItemEnd(depth);
             }
-            out_ += '>';
+            CollectionEnd();
             break;
         }
         case Kind::Binary: {

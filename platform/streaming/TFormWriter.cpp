@@ -4,43 +4,42 @@
 #include "platform/classes/TCollection.h"
 #include "platform/classes/TEnumInfo.h"
 #include "platform/classes/TypInfo.h"
-#include "platform/streaming/TFormPrinter.h"
 #include "platform/streaming/TValueWriter.h"
 
 namespace rt {
 
-TResourceNode TFormWriter::WriteNode(TComponent* root) { return TFormWriter(root).ComponentNode(root); }
-
-std::string TFormWriter::WriteText(TComponent* root) { return TFormPrinter::Print(WriteNode(root)); }
-
-TResourceNode TFormWriter::ComponentNode(TComponent* component) {
-    TResourceNode node;
-    node.kind = TResourceNode::Kind::Object;
-    node.name = component->Name();
-    node.className = component->ClassName();
-    WriteProperties(component, "", node.properties);
-    component->GetChildren([&](TComponent* child) { node.children.push_back(ComponentNode(child)); }, root_);
-    return node;
+std::string TFormWriter::WriteText(TComponent* root) {
+    std::string text;
+    TFormPrinter printer(text);
+    TFormWriter(root, printer).Component(root, 0);
+    return text;
 }
 
-void TFormWriter::WriteProperties(TObject* instance, const std::string& prefix, std::vector<TResourceProperty>& out) {
+void TFormWriter::Component(TComponent* component, int depth) {
+    printer_.NodeBegin(TResourceNode::Kind::Object, component->Name(), component->ClassName(), depth);
+    WriteProperties(component, "", depth + 1);
+    component->GetChildren([&](TComponent* child) { Component(child, depth + 1); }, root_);
+    printer_.NodeEnd(depth);
+}
+
+void TFormWriter::WriteProperties(TObject* instance, const std::string& prefix, int depth) {
     for (const TPropInfo* info : instance->ClassType()->Properties()) {
         if (!IsStoredProp(instance, *info)) continue;
         if (info->Kind == tkClass && !info->IsComponentReference()) {
             TObject* sub = info->GetObject(instance);
             if (sub == nullptr) continue;
             if (auto* collection = dynamic_cast<TCollection*>(sub)) {
-                if (collection->Count() > 0) out.push_back({prefix + info->Name, CollectionValue(collection), 0});
+                if (collection->Count() > 0) Collection(prefix + info->Name, collection, depth);
             } else {
-                WriteProperties(sub, prefix + info->Name + ".", out);
+                WriteProperties(sub, prefix + info->Name + ".", depth);
             }
             continue;
         }
         TResourceValue value;
-        if (PropertyValue(instance, *info, value)) out.push_back({prefix + info->Name, std::move(value), 0});
+        if (PropertyValue(instance, *info, value)) printer_.Property({prefix + info->Name, std::move(value), 0}, depth);
     }
     if (auto* persistent = dynamic_cast<TPersistent*>(instance)) {
-        TValueWriter entries(prefix, out, root_);
+        TValueWriter entries(prefix, printer_, depth, root_);
         persistent->DefineProperties(entries);
     }
 }
@@ -91,14 +90,16 @@ bool TFormWriter::PropertyValue(TObject* instance, const TPropInfo& info, TResou
     return false;
 }
 
-TResourceValue TFormWriter::CollectionValue(TCollection* collection) {
-    TResourceValue value;
-    value.kind = TResourceValue::Kind::Collection;
+void TFormWriter::Collection(const std::string& path, TCollection* collection, int depth) {
+    printer_.PropertyName(path, depth);
+    printer_.CollectionBegin();
     for (int i = 0; i < collection->Count(); ++i) {
-        value.collection.emplace_back();
-        WriteProperties(collection->Items(i), "", value.collection.back());
+        printer_.CollectionItemBegin(depth);
+        WriteProperties(collection->Items(i), "", depth + 2);
+        printer_.CollectionItemEnd(depth);
     }
-    return value;
+    printer_.CollectionEnd();
+    printer_.PropertyEnd();
 }
 
 std::string TFormWriter::ReferenceName(const TComponent* component) const {

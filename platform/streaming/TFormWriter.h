@@ -1,13 +1,13 @@
 #pragma once
-// Builds the resource tree of a root component: only stored, non-default
-// values, in table order, then the object's own custom entries; children as
-// the root's GetChildren walk gives them.
+// Prints the resource text of a root component as it walks it: only stored,
+// non-default values, in table order, then the object's own custom entries;
+// children as the root's GetChildren walk gives them.
 
 #include <string>
 #include <vector>
 
 #include "platform/classes/TComponent.h"
-#include "platform/streaming/TResourceNode.h"
+#include "platform/streaming/TFormPrinter.h"
 
 namespace rt {
 
@@ -15,18 +15,18 @@ class TCollection;
 
 class TFormWriter {
 public:
-    static TResourceNode WriteNode(TComponent* root);
     static std::string WriteText(TComponent* root);
 
 private:
-    explicit TFormWriter(TComponent* root) : root_(root) {}
-    TResourceNode ComponentNode(TComponent* component);
-    void WriteProperties(TObject* instance, const std::string& prefix, std::vector<TResourceProperty>& out);
+    TFormWriter(TComponent* root, TFormPrinter& printer) : root_(root), printer_(printer) {}
+    void Component(TComponent* component, int depth);
+    void WriteProperties(TObject* instance, const std::string& prefix, int depth);
     bool PropertyValue(TObject* instance, const TPropInfo& info, TResourceValue& value);
-    TResourceValue CollectionValue(TCollection* collection);
+    void Collection(const std::string& path, TCollection* collection, int depth);
     std::string ReferenceName(const TComponent* component) const;
 
     TComponent* root_;
+    TFormPrinter& printer_;
 };
 
 }  // namespace rt

@@ -16,9 +16,12 @@ struct TResourceValue {
     Kind kind = Kind::Integer;
     int64_t integer = 0;
     double number = 0.0;
-    // String text (UTF-8), identifier, or nothing.
+    // String text (UTF-8), identifier, the text of a parsed list, or nothing.
     std::string text;
-    std::vector<TResourceValue> items;              // List
+    // A list built in code holds its items; a parsed list keeps its text from
+    // "(" to ")" instead and is read value by value (TFormParser::ListCursor),
+    // so that a list of many values is never held as values all at once.
+    std::vector<TResourceValue> items;
     std::vector<std::string> names;                 // Set
     std::vector<std::vector<TResourceProperty>> collection;  // Collection: each item's properties
     std::vector<uint8_t> bytes;                     // Binary

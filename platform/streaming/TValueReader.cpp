@@ -8,6 +8,8 @@ namespace rt {
 TValueReader::TValueReader(std::string entryName, const TResourceValue& value, TComponent* root)
     : entryName_(std::move(entryName)), value_(value), root_(root) {}
 
+TValueReader::~TValueReader() = default;
+
 void TValueReader::DefineProperty(const std::string& name, ReadProc read, WriteProc, bool) {
     if (handled_ || !SameName(name, entryName_)) return;
     handled_ = true;
@@ -22,14 +24,27 @@ void TValueReader::DefineBinaryProperty(const std::string& name, BinaryReadProc 
     read(ReadBinary());
 }
 
-const TResourceValue* TValueReader::Current() const {
+const TResourceValue* TValueReader::Current() {
+    if (cursor_) return CursorValue();
     if (stack_.empty()) return topTaken_ ? nullptr : &value_;
     const Frame& f = stack_.back();
     return f.index < f.list->items.size() ? &f.list->items[f.index] : nullptr;
 }
 
+const TResourceValue* TValueReader::CursorValue() {
+    static const TResourceValue listMarker = TResourceValue::List();
+    if (cursorHeld_) return &cursorValue_;
+    if (cursor_->AtListEnd()) return nullptr;
+    if (cursor_->AtListBegin()) return &listMarker;
+    cursorValue_ = cursor_->ParseValue();
+    cursorHeld_ = true;
+    return &cursorValue_;
+}
+
 void TValueReader::Advance() {
-    if (stack_.empty()) {
+    if (cursor_) {
+        cursorHeld_ = false;
+    } else if (stack_.empty()) {
         topTaken_ = true;
     } else {
         ++stack_.back().index;
@@ -72,14 +87,32 @@ void TValueReader::ReadListBegin() {
         throw EReadError(std::string("Invalid property value: list expected, found ") +
                          (v != nullptr ? v->KindName() : "end of list"));
     }
-    stack_.push_back(Frame{v, 0});
+    if (cursor_) {
+        cursor_->Bracket();
+        ++cursorLists_;
+    } else if (!v->text.empty()) {
+        cursor_ = std::make_unique<TFormParser>(TFormParser::ListCursor(*v));
+        cursor_->Bracket();
+        cursorLists_ = 1;
+    } else {
+        stack_.push_back(Frame{v, 0});
+    }
 }
 
-bool TValueReader::EndOfList() { return !stack_.empty() && Current() == nullptr; }
+bool TValueReader::EndOfList() {
+    if (cursor_) return Current() == nullptr;
+    return !stack_.empty() && Current() == nullptr;
+}
 
 void TValueReader::ReadListEnd() {
     if (!EndOfList()) throw EReadError("Invalid property value: end of list expected");
-    stack_.pop_back();
+    if (cursor_) {
+        cursor_->Bracket();
+        if (--cursorLists_ > 0) return;
+        cursor_.reset();
+    } else {
+        stack_.pop_back();
+    }
     Advance();
 }
 
@@ -90,8 +123,9 @@ int64_t TValueReader::ReadInteger() { return Take(TResourceValue::Kind::Integer,
 double TValueReader::ReadFloat() {
     const TResourceValue* v = Current();
     if (v != nullptr && v->kind == TResourceValue::Kind::Integer) {
+        const auto number = static_cast<double>(v->integer);
         Advance();
-        return static_cast<double>(v->integer);
+        return number;
     }
     return Take(TResourceValue::Kind::Float, "float").number;
 }

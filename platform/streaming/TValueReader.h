@@ -2,10 +2,12 @@
 // Hands one parsed value to the custom entry of that name that a persistent
 // object defines (DefineProperties), as a stream of values to read.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/classes/TReader.h"
+#include "platform/streaming/TFormParser.h"
 #include "platform/streaming/TResourceValue.h"
 
 namespace rt {
@@ -13,6 +15,7 @@ namespace rt {
 class TValueReader : public TReader {
 public:
     TValueReader(std::string entryName, const TResourceValue& value, TComponent* root);
+    ~TValueReader() override;
 
     // True once an object defined the entry and read it.
     bool Handled() const { return handled_; }
@@ -38,7 +41,9 @@ private:
         const TResourceValue* list;
         size_t index;
     };
-    const TResourceValue* Current() const;
+    const TResourceValue* Current();
+    // The value at the cursor of a parsed list: a list marker for "(", none at ")".
+    const TResourceValue* CursorValue();
     const TResourceValue& Take(TResourceValue::Kind kind, const char* expected);
     void Advance();
 
@@ -48,6 +53,12 @@ private:
     bool handled_ = false;
     bool topTaken_ = false;
     std::vector<Frame> stack_;
+    // Reading a parsed list: its cursor, the lists open in it, and the last
+    // value parsed there (held until taken; a taken value lives until the next is read).
+    std::unique_ptr<TFormParser> cursor_;
+    int cursorLists_ = 0;
+    TResourceValue cursorValue_;
+    bool cursorHeld_ = false;
 };
 
 }  // namespace rt

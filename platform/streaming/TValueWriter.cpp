@@ -4,19 +4,18 @@
 
 namespace rt {
 
-TValueWriter::TValueWriter(std::string prefix, std::vector<TResourceProperty>& out, TComponent* root)
-    : prefix_(std::move(prefix)), out_(out), root_(root) {}
+TValueWriter::TValueWriter(std::string prefix, TFormPrinter& printer, int depth, TComponent* root)
+    : prefix_(std::move(prefix)), printer_(printer), depth_(depth), root_(root) {}
 
+// A failed entry throws and the whole text is dropped, so nothing half-printed is kept.
 void TValueWriter::DefineProperty(const std::string& name, ReadProc, WriteProc write, bool hasData) {
     if (!hasData || !write) return;
     entry_ = name;
-    open_.clear();
-    written_.clear();
+    openLists_ = 0;
+    written_ = false;
     write(*this);
-    if (!open_.empty()) throw EWriteError("Error writing " + name + ": unterminated list");
-    if (written_.size() > 1) throw EWriteError("Error writing " + name + ": more than one value");
-    if (written_.empty()) return;
-    out_.push_back(TResourceProperty{prefix_ + name, std::move(written_.front()), 0});
+    if (openLists_ != 0) throw EWriteError("Error writing " + name + ": unterminated list");
+    if (written_) printer_.PropertyEnd();
 }
 
 void TValueWriter::DefineBinaryProperty(const std::string& name, BinaryReadProc, BinaryWriteProc write,
@@ -24,27 +23,40 @@ void TValueWriter::DefineBinaryProperty(const std::string& name, BinaryReadProc,
     if (!hasData || !write) return;
     std::vector<uint8_t> bytes;
     write(bytes);
-    out_.push_back(TResourceProperty{prefix_ + name, TResourceValue::Binary(std::move(bytes)), 0});
+    printer_.Property(TResourceProperty{prefix_ + name, TResourceValue::Binary(std::move(bytes)), 0}, depth_);
 }
 
-void TValueWriter::Append(TResourceValue value) {
-    if (!open_.empty()) {
-        open_.back().items.push_back(std::move(value));
-    } else {
-        written_.push_back(std::move(value));
+void TValueWriter::BeginValue() {
+    if (openLists_ > 0) {
+        printer_.ListItem(depth_ + openLists_);
+        return;
     }
+    if (written_) throw EWriteError("Error writing " + entry_ + ": more than one value");
+    written_ = true;
+    printer_.PropertyName(prefix_ + entry_, depth_);
 }
 
-void TValueWriter::WriteListBegin() { open_.push_back(TResourceValue::List()); }
+void TValueWriter::Append(const TResourceValue& value) {
+    BeginValue();
+    printer_.Value(value, depth_ + openLists_);
+}
+
+void TValueWriter::WriteListBegin() {
+    BeginValue();
+    printer_.ListBegin();
+    ++openLists_;
+}
 
 void TValueWriter::WriteListEnd() {
-    if (open_.empty()) throw EWriteError("Error writing " + entry_ + ": list end without list");
-    TResourceValue list = std::move(open_.back());
-    open_.pop_back();
-    Append(std::move(list));
+    if (openLists_ == 0) throw EWriteError("Error writing " + entry_ + ": list end without list");
+    --openLists_;
+    printer_.ListEnd();
 }
 
-void TValueWriter::WriteString(const std::string& value) { Append(TResourceValue::String(value)); }
+void TValueWriter::WriteString(const std::string& value) {
+    BeginValue();
+    printer_.StringValue(value, depth_ + openLists_);
+}
 
 void TValueWriter::WriteInteger(int64_t value) { Append(TResourceValue::Integer(value)); }
 

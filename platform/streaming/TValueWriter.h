@@ -1,19 +1,20 @@
 #pragma once
-// Collects the custom entries a persistent object writes for itself
-// (DefineProperties) as parsed values, ready for printing.
+// Prints the custom entries a persistent object writes for itself
+// (DefineProperties) as it writes them, so that an entry of many values
+// costs no more memory than its text.
 
 #include <string>
 #include <vector>
 
 #include "platform/classes/TWriter.h"
-#include "platform/streaming/TResourceValue.h"
+#include "platform/streaming/TFormPrinter.h"
 
 namespace rt {
 
 class TValueWriter : public TWriter {
 public:
-    // Entries are appended to `out` under `prefix` + their name ("Items." + "Strings").
-    TValueWriter(std::string prefix, std::vector<TResourceProperty>& out, TComponent* root);
+    // Entries are printed at `depth` under `prefix` + their name ("Items." + "Strings").
+    TValueWriter(std::string prefix, TFormPrinter& printer, int depth, TComponent* root);
 
     void DefineProperty(const std::string& name, ReadProc read, WriteProc write, bool hasData) override;
     void DefineBinaryProperty(const std::string& name, BinaryReadProc read, BinaryWriteProc write,
@@ -30,14 +31,17 @@ public:
     TComponent* Root() const override { return root_; }
 
 private:
-    void Append(TResourceValue value);
+    // Starts the next value: the entry's name before its one value, a new line in a list.
+    void BeginValue();
+    void Append(const TResourceValue& value);
 
     std::string prefix_;
-    std::vector<TResourceProperty>& out_;
+    TFormPrinter& printer_;
+    int depth_;
     TComponent* root_;
     std::string entry_;
-    std::vector<TResourceValue> open_;
-    std::vector<TResourceValue> written_;
+    int openLists_ = 0;
+    bool written_ = false;
 };
 
 }  // namespace rt

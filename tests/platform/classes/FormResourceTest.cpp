@@ -175,6 +175,18 @@ TEST_F(FormResourceTest, ErrorsNameThePath) {
               "Error reading form resource line 2: Unterminated string");
     EXPECT_EQ(readError("object frmX: TTestBaseForm\n Caption 'x'\nend\n"),
               "Error reading form resource line 2: '=' expected");
+    EXPECT_EQ(readError("object frmX: TTestBaseForm\n object g: TTestGrid\n  Cells = (0 0\n  'a)\n end\nend\n"),
+              "Error reading form resource line 4: Unterminated string")
+        << "a list is checked when parsed, though its values are read later";
+}
+
+// Parsed lists keep their text and are read value by value; printing one gives it back.
+TEST_F(FormResourceTest, ParsedNestedListsPrintBackUnchanged) {
+    const std::string text = "object x: TTestBaseForm\n  Data = (\n    1\n    (\n      'a' +\n        'b'\n"
+                             "      ()\n      [fsBold])\n    2.5)\nend\n";
+    const std::string joined = TFormPrinter::Print(TFormParser(text).ParseResource());
+    EXPECT_EQ(joined, "object x: TTestBaseForm\n  Data = (\n    1\n    (\n      'ab'\n      ()\n"
+                      "      [fsBold])\n    2.5)\nend\n");
 }
 
 TEST_F(FormResourceTest, DerivedResourceAppliesOverItsAncestors) {
