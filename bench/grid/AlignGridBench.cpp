@@ -16,7 +16,7 @@
 #include "platform/forms/TForm.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/streaming/FormResources.h"
-#include "src/grid/GridRegistration.h"
+#include "src/shell/ModuleClasses.h"
 #include "src/grid/TStringAlignGrid.h"
 
 namespace {
@@ -46,7 +46,7 @@ void Fill(TStringAlignGrid& grid, int rows) {
 struct TGridForm {
     // Without a grid it is a form to read a resource into.
     explicit TGridForm(bool withGrid = true) : form(new rt::TForm(&rt::Application())) {
-        hemr::RegisterAlignGridClasses();
+        hemr::RegisterModuleClasses();
         form->AfterConstruction();
         static int made = 0;
         form->SetName("frmBench" + std::to_string(++made));

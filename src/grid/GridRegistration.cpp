@@ -1,14 +1,12 @@
 #include "src/grid/GridRegistration.h"
 
-#include "platform/classes/ClassRegistry.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/FormConverter.h"
 #include "src/grid/TStringAlignGrid.h"
 
 namespace hemr {
 
-void RegisterAlignGridClasses() {
-    rt::RegisterClasses({TStringAlignGrid::StaticClass()});
+void RegisterAlignGridConverterStep() {
     RegisterConvertWalker("TStringAlignGrid", [](rt::TComponent* component, const TCodeConverter& converter, int kind) {
         auto* grid = dynamic_cast<TStringAlignGrid*>(component);
         if (grid == nullptr) return;

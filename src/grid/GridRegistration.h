@@ -1,9 +1,10 @@
 #pragma once
-// Makes the aligned string grid known to form resources and to the
-// code-page conversion of whole forms.
+// The aligned string grid's step in the code-page conversion of whole forms:
+// its cell texts, editor items and fonts. Called by the module's one
+// registration function.
 
 namespace hemr {
 
-void RegisterAlignGridClasses();
+void RegisterAlignGridConverterStep();
 
 }  // namespace hemr

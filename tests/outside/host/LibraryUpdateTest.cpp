@@ -74,10 +74,10 @@ protected:
         fs::create_directories(tmp_);
     }
 
-    rt_test::TempFolder temp_;
+    rt::test::TempFolder temp_;
     const std::string tmp_ = temp_.File("tmp");
     // The shell's temporary folder is the test's own, to see what is left there.
-    rt_test::ScopedEnv tmpEnv_{"TMPDIR", tmp_.c_str()};
+    rt::test::ScopedEnv tmpEnv_{"TMPDIR", tmp_.c_str()};
     const std::string home_ = temp_.File("home");
     const std::string local_ = home_ + "/server/Local/S_PKG/HEMR07S.so";
     const std::string published_ = home_ + "/server/S_PKG/HEMR07S.so";

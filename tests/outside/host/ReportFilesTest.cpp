@@ -16,7 +16,7 @@ using host::serve::ReportFiles;
 void Write(const std::string& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
 
 TEST(ReportFiles, ListsWhatWasWrittenSinceServingBeganAndReadsOnlyPlainNamesOfTheFolder) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string folder = temp.Path() + "/Report";
     std::filesystem::create_directories(folder);
     Write(folder + "/old.csv", "old");

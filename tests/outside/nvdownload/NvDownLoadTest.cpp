@@ -54,7 +54,7 @@ protected:
         return count;
     }
 
-    rt_test::TempFolder temp_;
+    rt::test::TempFolder temp_;
     rt::HMODULE module_ = 0;
     decltype(&CompareFileToDown) compare_ = nullptr;
     decltype(&NVDownLoadFileEx) download_ = nullptr;

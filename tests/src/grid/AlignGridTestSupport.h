@@ -10,7 +10,7 @@
 #include "platform/forms/TInputInjector.h"
 #include "platform/grids/TInplaceEdit.h"
 #include "platform/stdctrls/TEdit.h"
-#include "src/grid/GridRegistration.h"
+#include "src/shell/ModuleClasses.h"
 #include "src/grid/TStringAlignGrid.h"
 #include "tests/src/controls/ControlsTestSupport.h"
 
@@ -46,7 +46,7 @@ class AlignGridTest : public ControlsTest {
 protected:
     void SetUp() override {
         ControlsTest::SetUp();
-        hemr::RegisterAlignGridClasses();
+        hemr::RegisterModuleClasses();
         grid = Add<hemr::TStringAlignGrid>("sgGrid", 10, 10, 400, 200);
         grid->SetColCount(4);
         grid->SetRowCount(4);
