@@ -1,7 +1,9 @@
-// hemr07-appserver --home DIR [--port N] [--bind ADDR]
+// hemr07-appserver --home DIR [--port N] [--bind ADDR] [--portal N]
 // Serves the session and report-counter objects over HTTP; loopback only
 // unless --bind names another address. Prints "listening on ADDR:PORT" once
-// bound (port 0 = a free port), stops on SIGTERM or SIGINT.
+// bound (port 0 = a free port), stops on SIGTERM or SIGINT. --portal also
+// serves the company portal's web service on loopback port N (0 = a free
+// port) and prints "portal on ADDRESS", the address for "Portal WS".
 
 #include <pthread.h>
 #include <signal.h>
@@ -9,12 +11,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "outside/appserver/HttpServer.h"
 #include "outside/appserver/ObjectBroker.h"
 #include "outside/appserver/ServerObjects.h"
+#include "outside/portal/TPortalServer.h"
 #include "platform/core/Exceptions.h"
 
 namespace {
@@ -23,10 +27,11 @@ struct Options {
     std::string home;
     std::string bind = "127.0.0.1";
     int port = 8211;
+    int portalPort = -1;  // -1: no portal service
 };
 
 [[noreturn]] void Usage(const std::string& why) {
-    std::cerr << "hemr07-appserver: " << why << "\nusage: hemr07-appserver --home DIR [--port N] [--bind ADDR]\n";
+    std::cerr << "hemr07-appserver: " << why << "\nusage: hemr07-appserver --home DIR [--port N] [--bind ADDR] [--portal N]\n";
     std::exit(2);
 }
 
@@ -41,12 +46,12 @@ Options ParseOptions(int argc, char** argv) {
             options.home = value;
         } else if (arg == "--bind") {
             options.bind = value;
-        } else if (arg == "--port") {
+        } else if (arg == "--port" || arg == "--portal") {
             char* end = nullptr;
             long port = std::strtol(value.c_str(), &end, 10);
             if (value.empty() || *end || port < 0 || port > 65535)
                 Usage("bad port " + value);
-            options.port = static_cast<int>(port);
+            (arg == "--port" ? options.port : options.portalPort) = static_cast<int>(port);
         } else {
             Usage("unknown option " + arg);
         }
@@ -78,6 +83,12 @@ int main(int argc, char** argv) {
         appserver::HttpServer server(broker);
         int port = server.Bind(options.bind, options.port);
         std::cout << "listening on " << options.bind << ":" << port << std::endl;
+        std::optional<portal::TPortalServer> portalServer;
+        if (options.portalPort >= 0) {
+            portalServer.emplace(portal::TPortalDirectory{}, portal::TPortalOptions{options.portalPort});
+            portalServer->Start();
+            std::cout << "portal on " << portalServer->Address() << std::endl;
+        }
         std::thread watcher([&] {
             int signal = 0;
             sigwait(&stopSignals, &signal);

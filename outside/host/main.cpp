@@ -13,6 +13,7 @@
 
 #include "outside/host/HostHome.h"
 #include "outside/host/PluginSession.h"
+#include "outside/host/PortalSwitch.h"
 #include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
 #include "platform/os/DynLib.h"
@@ -85,10 +86,12 @@ int main(int argc, char** argv) {
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";
     std::optional<host::ServerActivity> activity;
+    std::optional<host::PortalSwitch> portal;
     try {
         const host::HostHome home(options.home);
         home.Prepare(binFolder);
         activity.emplace(home.ServerFolder(), transcript);
+        portal.emplace(home.ServerFolder(), scenario.contains("portal") ? scenario["portal"] : nlohmann::json());
     } catch (const std::exception& e) {
         transcript.Error(e.what());
         return 1;

@@ -5,11 +5,15 @@
 #include "platform/comctrls/ComCtrlsRegistration.h"
 #include "platform/extctrls/ExtCtrlsRegistration.h"
 #include "platform/graphics/GraphicsRegistration.h"
+#include "platform/grids/GridsRegistration.h"
 #include "platform/lists/ListsRegistration.h"
 #include "platform/maskedit/MaskEditRegistration.h"
 #include "platform/menus/MenusRegistration.h"
 #include "platform/remote/TXmlHttpRequest.h"
 #include "platform/stdctrls/StdCtrlsRegistration.h"
+#include "src/collaboration/NVDialogCF.h"
+#include "src/collaboration/NvNotify.h"
+#include "src/collaboration/PortalUser.h"
 #include "src/controls/ControlsRegistration.h"
 #include "src/controls/NVForm.h"
 #include "src/controls/SelectPanel.h"
@@ -37,6 +41,7 @@ void RegisterToolkitClasses() {
     rt::RegisterListClasses();
     rt::RegisterMaskEdit();
     rt::RegisterMenuClasses();
+    rt::RegisterGrids();
     rt::RegisterXmlHttpRequest();
 }
 
@@ -49,7 +54,8 @@ void Hemr07CMain() {
     RegisterSelectPanelClasses();
     rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmBaseGene::StaticClass(),
                          TfrmBaseOpt::StaticClass(), TfrmBaseRpt::StaticClass(), TfrmRunningWinC::StaticClass(),
-                         TfrmHemr07::StaticClass()});
+                         TfrmHemr07::StaticClass(), TfrmNVDialog::StaticClass(), TfrmNotify::StaticClass(),
+                         TfrmPortalUser::StaticClass()});
     RegisterModuleFormResources();
     frmBaseGeneClass = TfrmHemr07::StaticClass();
 }

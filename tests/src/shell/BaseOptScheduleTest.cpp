@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/buttons/TBitBtn.h"
 #include "platform/buttons/TSpeedButton.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/forms/TInputInjector.h"
@@ -15,6 +16,7 @@
 #include "platform/sysutils/Clock.h"
 #include "platform/sysutils/DateTime.h"
 #include "platform/sysutils/FormatSettings.h"
+#include "src/collaboration/NvNotify.h"
 #include "tests/src/shell/BaseOptFixture.h"
 
 namespace {
@@ -116,18 +118,27 @@ TEST_F(BaseOptScheduleTest, NotifyGivesTheOneRecipientDocumentAndKeepsIt) {
     EXPECT_EQ(form->NotifyXml(), kOneRecipient);
 }
 
-TEST_F(BaseOptScheduleTest, TheNotifyButtonReadsThePortalSettingsAndKeepsTheDocument) {
-    TfrmOptTest* form = OptForm();
+TEST_F(BaseOptScheduleTest, TheNotifyButtonReadsThePortalSettingsAndOpensTheNotificationForm) {
+    auto* form = OptForm<hemr_test::TfrmOptEmpty>(true);
+    ShowSystemPage(*form);
     fake->counter->counterAnswer = [](rt::DispatchArgs& a) {
         const std::string sql = rt::VarToStr(a[1][0]);
         const std::string value = sql.find("StartupPortal") != std::string::npos ? "Y" : "http://portal/ws";
         return rt::Variant::ArrayOf({rt::Variant::ArrayOf({value})});
     };
-    form->chkNotify->SetChecked(true);
-    form->btnNotify->Click();
+    std::string opened;
+    rt::Application().SetModalDriver([&opened](rt::TCustomForm& modal) {
+        auto* notify = dynamic_cast<hemr::TfrmNotify*>(&modal);
+        ASSERT_NE(notify, nullptr) << "the button opens the notification form";
+        opened = notify->BuildReceiverXml();
+        rt::Input().Click(notify->BitBtn1);
+    });
+    rt::Input().Click(form->chkNotify);
+    rt::Input().Click(form->btnNotify);
     EXPECT_EQ(form->PortalStartup(), "Y");
     EXPECT_EQ(form->PortalService(), "http://portal/ws");
-    EXPECT_EQ(form->NotifyXml(), kOneRecipient);
+    EXPECT_EQ(opened, kOneRecipient) << "the form shows the document it was given";
+    EXPECT_EQ(form->NotifyXml(), kOneRecipient) << "with the portal on, OK writes the portal receiver back as it was";
     const auto* call = fake->counter->Last("GetCounter");
     ASSERT_NE(call, nullptr);
     EXPECT_EQ(rt::VarToStr(call->args[0]), "SIMPLESQL");
@@ -135,7 +146,7 @@ TEST_F(BaseOptScheduleTest, TheNotifyButtonReadsThePortalSettingsAndKeepsTheDocu
     EXPECT_EQ(rt::VarToStr(call->args[1][1]), "MA003");
 
     fake->counter->counterAnswer = [](rt::DispatchArgs&) { return rt::Variant::ArrayOf(std::vector<rt::Variant>{}); };
-    form->btnNotify->Click();
+    rt::Input().Click(form->btnNotify);
     EXPECT_EQ(form->PortalStartup(), "") << "an empty answer gives no setting";
 }
 

@@ -1,0 +1,59 @@
+#include "src/collaboration/PortalUser.h"
+
+#include <algorithm>
+
+#include "platform/buttons/TBitBtn.h"
+#include "platform/grids/TStringGrid.h"
+
+namespace hemr {
+
+namespace {
+
+constexpr const char* kHeaders[] = {"用户编号", "用户名称"};
+
+}  // namespace
+
+TfrmPortalUser::TfrmPortalUser(rt::TComponent* owner) : TfrmNVDialog(owner) {}
+
+void TfrmPortalUser::Loaded() {
+    TfrmNVDialog::Loaded();
+    grUser = dynamic_cast<rt::TStringGrid*>(FindComponent("grUser"));
+    BitBtn1 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn1"));
+    BitBtn2 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn2"));
+    // The headers are set before the texts are converted on creation.
+    for (int c = 0; c < 2; ++c) grUser->SetCells(c, 0, kHeaders[c]);
+}
+
+void TfrmPortalUser::ShowUsers(const std::vector<TPortalUserEntry>& Users) {
+    // A grid keeps one row below its header: an empty list shows it blank.
+    grUser->SetRowCount(std::max(static_cast<int>(Users.size()) + 1, 2));
+    for (size_t i = 0; i < Users.size(); ++i) {
+        grUser->SetCells(0, static_cast<int>(i) + 1, Users[i].Code);
+        grUser->SetCells(1, static_cast<int>(i) + 1, Users[i].Name);
+    }
+}
+
+void TfrmPortalUser::DoClose(rt::TCloseAction& action) {
+    TfrmNVDialog::DoClose(action);
+    selection_ = {grUser->Cells(0, grUser->Row()), grUser->Cells(1, grUser->Row())};
+}
+
+bool ShowPortalUsers(rt::TComponent* OwnerForm, const std::vector<TPortalUserEntry>& Users,
+                     TPortalUserEntry& Selection) {
+    Selection = {};
+    auto* dialog = new TfrmPortalUser(OwnerForm);
+    bool chosen = false;
+    try {
+        dialog->AfterConstruction();
+        dialog->ShowUsers(Users);
+        chosen = dialog->ShowModal() == rt::mrOk && !Users.empty();
+        if (chosen) Selection = dialog->Selection();
+    } catch (...) {
+        dialog->Free();
+        throw;
+    }
+    dialog->Free();
+    return chosen;
+}
+
+}  // namespace hemr
