@@ -14,6 +14,7 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TInputInjector.h"
 #include "platform/forms/TScreen.h"
+#include "platform/grids/TStringGrid.h"
 #include "platform/menus/TMenuItem.h"
 #include "platform/sysutils/StrUtils.h"
 
@@ -188,6 +189,10 @@ void ScenarioRunner::Menu(const nlohmann::json& arg) {
 }
 
 void ScenarioRunner::Select(const nlohmann::json& arg) {
+    if (arg.is_object() && arg.contains("control") && arg.contains("cell")) {
+        SelectCell(Require(arg["control"]), arg["cell"]);
+        return;
+    }
     if (!arg.is_object() || !arg.contains("control") || !arg.contains("index") || !arg["index"].is_number_integer())
         throw StepError("select needs {\"control\": NAME, \"index\": N}");
     rt::TComponent* c = Require(arg["control"]);
@@ -207,6 +212,38 @@ void ScenarioRunner::Select(const nlohmann::json& arg) {
         return;
     }
     throw StepError(c->Name() + " has nothing to select");
+}
+
+namespace {
+
+// A grid cell named as [row, column], inside the grid.
+rt::TGridCoord GridCell(const rt::TStringGrid& grid, const nlohmann::json& cell) {
+    if (!cell.is_array() || cell.size() != 2 || !cell[0].is_number_integer() || !cell[1].is_number_integer())
+        throw StepError("a cell is [row, column]");
+    const int64_t row = cell[0].get<int64_t>();
+    const int64_t col = cell[1].get<int64_t>();
+    if (row < 0 || col < 0 || row >= grid.RowCount() || col >= grid.ColCount())
+        throw StepError(grid.Name() + " has no cell [" + std::to_string(row) + ", " + std::to_string(col) + "]");
+    return {static_cast<int>(col), static_cast<int>(row)};
+}
+
+rt::TStringGrid& GridOf(rt::TComponent* c) {
+    auto* grid = dynamic_cast<rt::TStringGrid*>(c);
+    if (grid == nullptr) throw StepError(c->Name() + " is no grid");
+    return *grid;
+}
+
+}  // namespace
+
+// The cell becomes the grid's current cell as a click would make it: the
+// grid takes the focus, and a move the form refuses comes to nothing.
+void ScenarioRunner::SelectCell(rt::TComponent* c, const nlohmann::json& cell) {
+    rt::TStringGrid& grid = GridOf(c);
+    const rt::TGridCoord at = GridCell(grid, cell);
+    if (at.X < grid.FixedCols() || at.Y < grid.FixedRows()) throw StepError(grid.Name() + ": a fixed cell cannot be selected");
+    if (grid.CanFocus()) grid.SetFocus();
+    grid.SetRow(at.Y);
+    grid.SetCol(at.X);
 }
 
 // Page N as a user reaches it, by its tab: a change the form refuses
@@ -242,6 +279,12 @@ void ScenarioRunner::Set(const nlohmann::json& arg) {
 }
 
 void ScenarioRunner::Get(const nlohmann::json& arg) {
+    if (arg.is_object() && arg.contains("control") && arg.contains("cell")) {
+        rt::TStringGrid& grid = GridOf(Require(arg["control"]));
+        const rt::TGridCoord at = GridCell(grid, arg["cell"]);
+        transcript_.Write({{"get", arg}, {"value", grid.Cells(at.X, at.Y)}});
+        return;
+    }
     if (!arg.is_object() || !arg.contains("control") || !arg.contains("property"))
         throw StepError("get needs {\"control\": NAME, \"property\": PATH}");
     rt::TComponent* c = Require(arg["control"]);

@@ -56,6 +56,7 @@ private:
     void Select(const nlohmann::json& arg);
     void SelectListItem(rt::TListView& list, int64_t index);
     void SelectPage(rt::TPageControl& pages, int64_t index);
+    void SelectCell(rt::TComponent* c, const nlohmann::json& cell);
     void Set(const nlohmann::json& arg);
     void Get(const nlohmann::json& arg);
     void Answer(const nlohmann::json& arg);

@@ -136,6 +136,8 @@ void TCustomGrid::SetRowHeights(int row, int height) {
 void TCustomGrid::SetGridLineWidth(int width) {
     gridLineWidth_ = std::max(width, 0);
     ApplyLineWidths();
+    // The lines take room from the columns, as a change of widths would.
+    ColWidthsChanged();
     InvalidateEditor();
 }
 
@@ -302,6 +304,7 @@ void TCustomGrid::ShowEditor() {
     PlaceEditor();
     inplaceEdit_->Show();
     if (Focused()) inplaceEdit_->SetFocus();
+    EditorShown(editCell_.X, editCell_.Y);
 }
 
 void TCustomGrid::SetEditorText() {
@@ -378,14 +381,39 @@ void TCustomGrid::MoveRow(int from, int to) {
     Invalidate();
 }
 
+// The current cell stays with its content; on the deleted line it takes the next one's.
 void TCustomGrid::DeleteColumn(int col) {
-    MoveColumn(col, ColCount() - 1);
-    SetColCount(ColCount() - 1);
+    const int last = ColCount() - 1;
+    MoveColumn(col, last);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->X > col && c->X < last) --c->X;
+    SetColCount(last);
 }
 
 void TCustomGrid::DeleteRow(int row) {
-    MoveRow(row, RowCount() - 1);
-    SetRowCount(RowCount() - 1);
+    const int last = RowCount() - 1;
+    MoveRow(row, last);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->Y > row && c->Y < last) --c->Y;
+    SetRowCount(last);
+}
+
+void TCustomGrid::InsertColumn(int col) {
+    if (col < 0 || col > ColCount()) throw EInvalidGridOperation("Grid index out of range");
+    const int last = ColCount();
+    ChangeSize(last + 1, RowCount());
+    MoveColumn(last, col);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->X >= col && c->X < last) ++c->X;
+}
+
+void TCustomGrid::InsertRow(int row) {
+    if (row < 0 || row > RowCount()) throw EInvalidGridOperation("Grid index out of range");
+    const int last = RowCount();
+    ChangeSize(ColCount(), last + 1);
+    MoveRow(last, row);
+    for (TGridCoord* c : {&current_, &anchor_})
+        if (c->Y >= row && c->Y < last) ++c->Y;
 }
 
 LRESULT TCustomGrid::DialogCode() const {
@@ -511,10 +539,29 @@ void TCustomGrid::EditorKeyPress(char& key) {
     DefaultKeyPress('\r');
 }
 
+// A column's right line inside the fixed rows, give or take two pixels, is its sizing handle.
+int TCustomGrid::SizingColumnAt(int x, int y) const {
+    if (!options_.Contains(goColSizing) || y < 0 || y >= rows_.FixedExtent()) return -1;
+    for (int col = 0; col < ColCount(); ++col) {
+        const int start = cols_.Start(col);
+        if (start < 0) continue;
+        const int edge = start + cols_.Size(col);
+        if (x >= edge - 2 && x <= edge + cols_.LineWidth() + 1) return col;
+        if (start > x) break;
+    }
+    return -1;
+}
+
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TWinControl::MouseDown(button, shift, x, y);
     if (button != mbLeft) return;
     if (CanFocus() && !Focused()) SetFocus();
+    if (const int col = SizingColumnAt(x, y); col >= 0) {
+        HideEditor();
+        sizingCol_ = col;
+        sizingStart_ = x - cols_.Size(col);
+        return;
+    }
     const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < FixedCols() || cell.Y < FixedRows()) return;
     const bool extend = shift.Contains(ssShift) && options_.Contains(goRangeSelect);
@@ -523,6 +570,19 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
         return;
     }
     FocusCell(cell.X, cell.Y, extend ? MoveAnchor::No : MoveAnchor::Yes);
+}
+
+void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
+    TWinControl::MouseMove(shift, x, y);
+    if (sizingCol_ >= 0) SetColWidths(sizingCol_, std::max(0, x - sizingStart_));
+}
+
+void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (sizingCol_ >= 0 && button == mbLeft) {
+        SetColWidths(sizingCol_, std::max(0, x - sizingStart_));
+        sizingCol_ = -1;
+    }
+    TWinControl::MouseUp(button, shift, x, y);
 }
 
 void TCustomGrid::BoundsChanged() {
@@ -567,12 +627,16 @@ void TCustomGrid::PaintCell(int col, int row, const TRect& rect) {
     DrawCell(col, row, rect, state);
 }
 
+TColor TCustomGrid::CellLineColor(int col, int row) const {
+    return col < FixedCols() || row < FixedRows() ? clBlack : clSilver;
+}
+
 void TCustomGrid::PaintLines(int col, int row, const TRect& rect) {
     const bool fixed = col < FixedCols() || row < FixedRows();
     const bool vert = options_.Contains(fixed ? goFixedVertLine : goVertLine);
     const bool horz = options_.Contains(fixed ? goFixedHorzLine : goHorzLine);
     canvas_->Brush()->SetStyle(bsSolid);
-    canvas_->Brush()->SetColor(fixed ? clBlack : clSilver);
+    canvas_->Brush()->SetColor(CellLineColor(col, row));
     if (vert && cols_.LineWidth() > 0) {
         canvas_->FillRect(Rect(rect.Right, rect.Top, rect.Right + cols_.LineWidth(), rect.Bottom + rows_.LineWidth()));
     }

@@ -96,9 +96,9 @@ public:
     // Painting goes to this canvas; give it a bitmap to get pixels.
     TCanvas* Canvas() const { return canvas_.get(); }
 
-    // What the in-place editor calls.
-    void EditorKeyDown(uint16_t& key, TShiftState shift);
-    void EditorKeyPress(char& key);
+    // What the in-place editor calls; derived grids refine the keys of their cells.
+    virtual void EditorKeyDown(uint16_t& key, TShiftState shift);
+    virtual void EditorKeyPress(char& key);
 
 protected:
     enum class MoveAnchor { No, Yes };
@@ -119,12 +119,21 @@ protected:
     virtual void TopLeftChanged() {}
     // The counts changed from the old ones (cells beyond them are gone).
     virtual void SizeChanged(int /*oldColCount*/, int /*oldRowCount*/) {}
+    // The editor has just opened on (col, row) with the cell's text, selected.
+    virtual void EditorShown(int /*col*/, int /*row*/) {}
+    // The colour of the lines right of and below a cell.
+    virtual TColor CellLineColor(int col, int row) const;
 
     // Moves column or row `from` to `to`, the ones between shifting by one.
     void MoveColumn(int from, int to);
     void MoveRow(int from, int to);
     void DeleteColumn(int col);
     void DeleteRow(int row);
+    // A new empty column or row at `index` (up to the count), the later ones
+    // moving on by one (through ColumnMoved / RowMoved); the current cell
+    // stays with its content.
+    void InsertColumn(int col);
+    void InsertRow(int row);
     void FocusCell(int col, int row, MoveAnchor moveAnchor);
     void InvalidateCell(int /*col*/, int /*row*/) { Invalidate(); }
     void InvalidateEditor();
@@ -135,11 +144,21 @@ protected:
     // A cell's text changed from outside the editor: an editor open on it shows the new text.
     void CellTextChanged(int col, int row);
 
+    // The cell the open editor belongs to, (-1, -1) when it is closed.
+    TGridCoord EditCell() const { return editCell_; }
+    // The cell's text when the editor opened; Escape goes back to it.
+    const std::string& EditStartText() const { return editStartText_; }
+    void SetEditStartText(const std::string& text) { editStartText_ = text; }
+    // True while the mouse sizes a column (goColSizing).
+    bool SizingColumn() const { return sizingCol_ >= 0; }
+
     void Paint() override;
     void DefaultKeyDown(uint16_t key, TShiftState shift) override;
     void DefaultKeyPress(char key) override;
     LRESULT DialogCode() const override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void BoundsChanged() override;
     void DoEnter() override;
     void DefineProperties(TFiler& filer) override;
@@ -160,6 +179,7 @@ private:
     void PlaceEditor();
     void SetEditorText();
     void DefineAxisSizes(TFiler& filer, const char* name, TGridAxis& axis);
+    int SizingColumnAt(int x, int y) const;
 
     TGridAxis cols_;
     TGridAxis rows_;
@@ -177,6 +197,9 @@ private:
     TGridCoord editCell_{-1, -1};
     std::string editStartText_;
     bool writingBack_ = false;
+    // The column the mouse sizes and the pixel its right edge had when sizing began.
+    int sizingCol_ = -1;
+    int sizingStart_ = 0;
     std::unique_ptr<TCanvas> canvas_;
 };
 

@@ -59,11 +59,13 @@ TStrings* TStringGrid::Rows(int row) {
 }
 
 void TStringGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
-    if (DefaultDrawing()) {
-        Canvas()->Brush()->SetStyle(bsClear);
-        Canvas()->TextRect(rect, rect.Left + 2, rect.Top + 2, Cells(col, row));
-    }
+    if (DefaultDrawing()) DrawCellText(col, row, rect, state);
     TDrawGrid::DrawCell(col, row, rect, state);
+}
+
+void TStringGrid::DrawCellText(int col, int row, const TRect& rect, TGridDrawState) {
+    Canvas()->Brush()->SetStyle(bsClear);
+    Canvas()->TextRect(rect, rect.Left + 2, rect.Top + 2, Cells(col, row));
 }
 
 std::string TStringGrid::GetEditText(int col, int row) {
@@ -94,8 +96,11 @@ void TStringGrid::RowMoved(int from, int to) {
 }
 
 void TStringGrid::SizeChanged(int oldColCount, int oldRowCount) {
+    // Only new rows need their cells when the column count stays: growing a
+    // grid row by row then costs nothing per row already there.
+    const size_t kept = oldColCount == ColCount() ? std::min(cells_.size(), static_cast<size_t>(RowCount())) : 0;
     cells_.resize(static_cast<size_t>(RowCount()));
-    for (auto& line : cells_) line.resize(static_cast<size_t>(ColCount()));
+    for (size_t row = kept; row < cells_.size(); ++row) cells_[row].resize(static_cast<size_t>(ColCount()));
     // Views of lines that are gone would reach outside the grid.
     std::erase_if(colViews_, [this](const auto& v) { return v.first >= ColCount(); });
     std::erase_if(rowViews_, [this](const auto& v) { return v.first >= RowCount(); });

@@ -32,11 +32,16 @@ public:
 
     using TCustomGrid::DeleteColumn;
     using TCustomGrid::DeleteRow;
+    using TCustomGrid::InsertColumn;
+    using TCustomGrid::InsertRow;
     using TCustomGrid::MoveColumn;
     using TCustomGrid::MoveRow;
 
 protected:
     void DrawCell(int col, int row, const TRect& rect, TGridDrawState state) override;
+    // With DefaultDrawing: the cell's text, left at +2/+2 over the filled
+    // cell; derived grids draw their own look of a cell here.
+    virtual void DrawCellText(int col, int row, const TRect& rect, TGridDrawState state);
     std::string GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const std::string& value) override;
     void ColumnMoved(int from, int to) override;

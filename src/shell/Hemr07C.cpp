@@ -20,6 +20,7 @@
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangNvController.h"
 #include "src/framework/BaseGene.h"
+#include "src/grid/GridRegistration.h"
 #include "src/shell/BaseOpt.h"
 #include "src/shell/BaseRpt.h"
 #include "src/shell/DLLFunc.h"
@@ -51,6 +52,7 @@ void Hemr07CMain() {
     RegisterToolkitClasses();
     RegisterLangClasses();
     RegisterControlClasses();
+    RegisterAlignGridClasses();
     RegisterSelectPanelClasses();
     rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmBaseGene::StaticClass(),
                          TfrmBaseOpt::StaticClass(), TfrmBaseRpt::StaticClass(), TfrmRunningWinC::StaticClass(),
