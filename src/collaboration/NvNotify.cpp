@@ -4,10 +4,11 @@
 #include "platform/buttons/TBitBtn.h"
 #include "platform/classes/TStrings.h"
 #include "platform/controls/VirtualKeys.h"
-#include "platform/grids/TStringGrid.h"
+#include "platform/controls/HintInfo.h"
 #include "platform/stdctrls/TCustomMemo.h"
 #include "platform/sysutils/StrUtils.h"
 #include "src/framework/BaseGene.h"
+#include "src/grid/TStringAlignGrid.h"
 
 namespace hemr {
 
@@ -23,6 +24,11 @@ constexpr TColumn kColumns[rcColumnCount] = {{"收件人", 47},  {"姓名", 50},
 constexpr const char* kSection = "TfrmNotify";
 constexpr char kInternalType = '1';
 constexpr char kPortalType = '5';
+// Editor kinds of the grid's cells.
+constexpr int kButtonEditor = 1;
+constexpr int kCheckBoxEditor = 2;
+constexpr int kListEditor = 3;
+constexpr int kWholeColumn = -1;
 
 }  // namespace
 
@@ -31,11 +37,12 @@ TfrmNotify::TfrmNotify(rt::TComponent* owner) : TNVForm(owner) {}
 void TfrmNotify::Publish(rt::TPublisher<TfrmNotify>& p) {
     RT_METHOD(p, BitBtn1Click);
     RT_METHOD(p, grReceiveEditButtonClick);
+    RT_METHOD(p, grReceiveShowHintCell);
 }
 
 void TfrmNotify::Loaded() {
     TNVForm::Loaded();
-    grReceive = dynamic_cast<rt::TStringGrid*>(FindComponent("grReceive"));
+    grReceive = dynamic_cast<TStringAlignGrid*>(FindComponent("grReceive"));
     BitBtn1 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn1"));
     BitBtn2 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn2"));
     me04 = dynamic_cast<rt::TMemo*>(FindComponent("me04"));
@@ -72,7 +79,12 @@ void TfrmNotify::TranslateHeaders() {
     }
 }
 
-void TfrmNotify::SetColumnEditors() {}
+void TfrmNotify::SetColumnEditors() {
+    grReceive->SetCellEditor(rcCode, kWholeColumn, kButtonEditor, "Y");
+    grReceive->SetCellEditor(rcType, kWholeColumn, kListEditor, "", {typeEntry_}, true);
+    for (int c : {rcMessage, rcSms, rcEmail})
+        grReceive->SetCellEditor(c, kWholeColumn, kCheckBoxEditor, std::string(kTicked) + ";" + kUnticked);
+}
 
 bool TfrmNotify::PortalInUse() const { return portalSwitch_ == "Y" && !portalAddress_.empty(); }
 
@@ -89,7 +101,7 @@ TReceiverRows TfrmNotify::Receivers() const {
     TReceiverRows rows;
     for (int r = grReceive->FixedRows(); r < grReceive->RowCount(); ++r) {
         TReceiverRow& row = rows.emplace_back();
-        for (int c = 0; c < rcColumnCount; ++c) row[c] = grReceive->Cells(c, r);
+        for (int c = 0; c < rcColumnCount; ++c) row[c] = grReceive->CellText(c, r);
     }
     return rows;
 }
@@ -112,8 +124,15 @@ bool TfrmNotify::ChoosingReceiver() const {
     return grReceive->EditorMode() && grReceive->Col() == rcCode && grReceive->Row() >= grReceive->FixedRows();
 }
 
-void TfrmNotify::grReceiveEditButtonClick(rt::TObject*) {
+void TfrmNotify::grReceiveEditButtonClick(rt::TObject*, int, int) {
     if (ChoosingReceiver()) ChooseReceiver();
+}
+
+void TfrmNotify::grReceiveShowHintCell(rt::TObject*, int ACol, int ARow, rt::THintInfo&, bool& CanShow,
+                                       std::string& HintText) {
+    if (ACol != rcCode || ARow < grReceive->FixedRows() || !grReceive->EditorMode()) return;
+    HintText = rt::Trim(me04->Lines()->Text());
+    CanShow = true;
 }
 
 void TfrmNotify::ChooseReceiver() {
@@ -166,14 +185,8 @@ void TfrmNotify::AppendRow() {
 }
 
 void TfrmNotify::DeleteCurrentRow() {
-    const int row = grReceive->Row();
-    if (row < grReceive->FixedRows()) return;
     // The grid keeps one data row: the last one is only emptied.
-    if (grReceive->RowCount() - grReceive->FixedRows() > 1) {
-        grReceive->DeleteRow(row);
-    } else {
-        for (int c = 0; c < rcColumnCount; ++c) grReceive->SetCells(c, row, "");
-    }
+    if (grReceive->Row() >= grReceive->FixedRows()) grReceive->RemoveRow(grReceive->Row());
 }
 
 void TfrmNotify::KeyDown(uint16_t& key, rt::TShiftState shift) {

@@ -14,10 +14,12 @@
 namespace rt {
 class TBitBtn;
 class TMemo;
-class TStringGrid;
+struct THintInfo;
 }  // namespace rt
 
 namespace hemr {
+
+class TStringAlignGrid;
 
 class TfrmNotify : public TNVForm {
     RT_CLASS(TfrmNotify, TNVForm)
@@ -45,9 +47,11 @@ public:
 
     // ---- published handlers ------------------------------------------------------
     void BitBtn1Click(rt::TObject* Sender);
-    void grReceiveEditButtonClick(rt::TObject* Sender);
+    void grReceiveEditButtonClick(rt::TObject* Sender, int ACol, int ARow);
+    void grReceiveShowHintCell(rt::TObject* Sender, int ACol, int ARow, rt::THintInfo& HintInfo, bool& CanShow,
+                               std::string& HintText);
 
-    rt::TStringGrid* grReceive = nullptr;
+    TStringAlignGrid* grReceive = nullptr;
     rt::TBitBtn* BitBtn1 = nullptr;
     rt::TBitBtn* BitBtn2 = nullptr;
     rt::TMemo* me04 = nullptr;

@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include "platform/buttons/TBitBtn.h"
-#include "platform/grids/TStringGrid.h"
+#include "src/grid/TStringAlignGrid.h"
 
 namespace hemr {
 
 namespace {
 
 constexpr const char* kHeaders[] = {"用户编号", "用户名称"};
+constexpr int kWidths[] = {154, 143};
 
 }  // namespace
 
@@ -17,11 +18,14 @@ TfrmPortalUser::TfrmPortalUser(rt::TComponent* owner) : TfrmNVDialog(owner) {}
 
 void TfrmPortalUser::Loaded() {
     TfrmNVDialog::Loaded();
-    grUser = dynamic_cast<rt::TStringGrid*>(FindComponent("grUser"));
+    grUser = dynamic_cast<TStringAlignGrid*>(FindComponent("grUser"));
     BitBtn1 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn1"));
     BitBtn2 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn2"));
     // The headers are set before the texts are converted on creation.
-    for (int c = 0; c < 2; ++c) grUser->SetCells(c, 0, kHeaders[c]);
+    for (int c = 0; c < 2; ++c) {
+        grUser->SetColWidths(c, kWidths[c]);
+        grUser->SetCells(c, 0, kHeaders[c]);
+    }
 }
 
 void TfrmPortalUser::ShowUsers(const std::vector<TPortalUserEntry>& Users) {

@@ -10,10 +10,11 @@
 
 namespace rt {
 class TBitBtn;
-class TStringGrid;
 }  // namespace rt
 
 namespace hemr {
+
+class TStringAlignGrid;
 
 class TfrmPortalUser : public TfrmNVDialog {
     RT_CLASS(TfrmPortalUser, TfrmNVDialog)
@@ -26,7 +27,7 @@ public:
     // The row that was current when the dialog closed.
     const TPortalUserEntry& Selection() const { return selection_; }
 
-    rt::TStringGrid* grUser = nullptr;
+    TStringAlignGrid* grUser = nullptr;
     rt::TBitBtn* BitBtn1 = nullptr;
     rt::TBitBtn* BitBtn2 = nullptr;
 

@@ -4,7 +4,7 @@ inherited frmNotify: TfrmNotify
   BorderStyle = bsDialog
   Caption = '被通知人'
   Position = poOwnerFormCenter
-  object grReceive: TStringGrid
+  object grReceive: TStringAlignGrid
     Left = 4
     Top = 4
     Width = 514
@@ -15,6 +15,8 @@ inherited frmNotify: TfrmNotify
     RowCount = 2
     Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goColSizing, goEditing, goAlwaysShowEditor]
     TabOrder = 0
+    OnEditButtonClick = grReceiveEditButtonClick
+    OnShowHintCell = grReceiveShowHintCell
   end
   object BitBtn1: TBitBtn
     Left = 348

@@ -4,7 +4,7 @@ inherited frmPortalUser: TfrmPortalUser
   BorderStyle = bsDialog
   Caption = 'Portal 用户信息查询'
   Position = poOwnerFormCenter
-  object grUser: TStringGrid
+  object grUser: TStringAlignGrid
     Left = 4
     Top = 4
     Width = 351

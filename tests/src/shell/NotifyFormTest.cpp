@@ -11,7 +11,7 @@
 #include "platform/buttons/TSpeedButton.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/forms/TInputInjector.h"
-#include "platform/grids/TStringGrid.h"
+#include "src/grid/TStringAlignGrid.h"
 #include "platform/stdctrls/TCustomCheckBox.h"
 #include "src/collaboration/NvNotify.h"
 #include "src/collaboration/PortalUser.h"
@@ -79,7 +79,7 @@ protected:
 
     TfrmOptEmpty* form_ = nullptr;
     hemr::TfrmNotify* notify_ = nullptr;
-    rt::TStringGrid* grid_ = nullptr;
+    hemr::TStringAlignGrid* grid_ = nullptr;
     std::function<void(hemr::TfrmNotify&)> inNotify_;
     std::function<void(hemr::TfrmPortalUser&)> inPortalUsers_;
 };
@@ -115,7 +115,8 @@ TEST_F(NotifyFormTest, F2InTheCodeColumnTakesASystemUserAndOkWritesHisChannels) 
         rt::Input().PressKey(rt::VK_F2);
         EXPECT_EQ(RowCells(1), (std::vector<std::string>{"U001", "张伟", "13800000001", "zhangwei@example.com",
                                                          "1.系统用户", "Y", "N", "N"}));
-        grid_->SetCells(6, 1, "Y");
+        Cell(6, 1);
+        rt::Input().PressKey(rt::VK_SPACE);
         rt::Input().Click(f.BitBtn1);
     };
     OpenNotify();
