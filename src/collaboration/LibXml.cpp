@@ -28,7 +28,12 @@ pugi::xml_node SelectSingleNode(pugi::xml_node Node, const std::string& Path) {
 }
 
 pugi::xml_node FindOrAddChild(pugi::xml_node Node, const std::string& Name, bool Create) {
-    pugi::xml_node found = SelectSingleNode(Node, Name);
+    pugi::xml_node found;
+    try {
+        if (Node && !Name.empty()) found = Node.select_node(Name.c_str()).node();
+    } catch (const pugi::xpath_exception&) {
+        return {};  // not a name either: nothing to find, nothing to create
+    }
     if (!found && Create && Node) found = Node.append_child(Name.c_str());
     return found;
 }

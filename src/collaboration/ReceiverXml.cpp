@@ -70,7 +70,9 @@ std::string BuildReceiverXml(const TReceiverRows& Rows) {
     bool written = false;
     for (size_t r = 0; r < Rows.size(); ++r) {
         if (Rows[r][rcCode].empty()) continue;
-        WriteReceiver(FindOrAddChild(root, "R" + std::to_string(r + 1), true), Rows[r]);
+        // Each row number names one element, so it is new under the fresh root:
+        // appended at once rather than looked for, which would cost a scan per row.
+        WriteReceiver(root.append_child(("R" + std::to_string(r + 1)).c_str()), Rows[r]);
         written = true;
     }
     if (!written) return kNoReceivers;

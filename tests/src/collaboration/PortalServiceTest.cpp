@@ -126,3 +126,19 @@ TEST_F(PortalCall, NoAddressCallsNothing) {
 }
 
 }  // namespace hemr_test
+
+namespace hemr_test {
+
+TEST(XmlHelpers, FindOrAddChildFindsByNameOrPathAndCreatesOnlyWhenAsked) {
+    const hemr::TXmlDocument doc = hemr::LoadXmlText("<Root><A k=\"1\"/><A k=\"2\"/></Root>");
+    ASSERT_TRUE(doc);
+    const pugi::xml_node root = doc->document_element();
+    EXPECT_EQ(hemr::GetAttr(hemr::FindOrAddChild(root, "A[@k='2']", false), "k"), "2");
+    EXPECT_FALSE(hemr::FindOrAddChild(root, "B", false));
+    EXPECT_FALSE(hemr::FindOrAddChild(root, "A[", true)) << "a bad path finds and creates nothing";
+    hemr::SetAttr(hemr::FindOrAddChild(root, "B", true), "v", "x&y");
+    EXPECT_EQ(hemr::GetAttr(root.child("B"), "v"), "x&y");
+    EXPECT_EQ(hemr::GetAttr(root.child("B"), "missing"), "");
+}
+
+}  // namespace hemr_test
