@@ -596,14 +596,26 @@ void TCustomGrid::Paint() {
     canvas_->Brush()->SetStyle(bsSolid);
     canvas_->Brush()->SetColor(Color());
     canvas_->FillRect(client);
-    const auto paintRow = [&](int row) {
-        for (int col = 0; col < FixedCols(); ++col) PaintCell(col, row, CellRect(col, row));
-        for (int col = LeftCol(); col < ColCount() && cols_.Start(col) < ClientWidth(); ++col) {
-            PaintCell(col, row, CellRect(col, row));
+    // Positions are summed along the walk: asking each cell for its start
+    // would add up all the lines before it, again for every cell.
+    const auto paintRow = [&](int row, int top) {
+        int left = 0;
+        const auto paintCol = [&](int col) {
+            PaintCell(col, row, Bounds(left, top, cols_.Size(col), rows_.Size(row)));
+            left += cols_.Size(col) + cols_.LineWidth();
+        };
+        for (int col = 0; col < FixedCols() && left < ClientWidth(); ++col) paintCol(col);
+        for (int col = LeftCol(); col < ColCount() && left < ClientWidth(); ++col) paintCol(col);
+    };
+    int top = 0;
+    const auto paintRows = [&](int from, int to) {
+        for (int row = from; row < to && top < ClientHeight(); ++row) {
+            paintRow(row, top);
+            top += rows_.Size(row) + rows_.LineWidth();
         }
     };
-    for (int row = 0; row < FixedRows(); ++row) paintRow(row);
-    for (int row = TopRow(); row < RowCount() && rows_.Start(row) < ClientHeight(); ++row) paintRow(row);
+    paintRows(0, FixedRows());
+    paintRows(TopRow(), RowCount());
 }
 
 void TCustomGrid::PaintCell(int col, int row, const TRect& rect) {

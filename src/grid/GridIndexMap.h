@@ -1,9 +1,10 @@
 #pragma once
-// Sparse values by column or row index (and by cell, column by column), that
+// Sparse values by column or row index (and by cell), that
 // follow their lines when lines move, are inserted or removed. Only lines
 // holding a value cost anything, so a grid of many plain rows stays cheap.
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -67,60 +68,77 @@ private:
     Map map_;
 };
 
-// Values by cell, kept column by column and row by row within a column.
+// Values by cell, kept row by row: a grid grows and shifts along its rows,
+// so moving a row moves one entry of a vector, whatever the rows hold.
 template <class T>
 class TCellMap {
 public:
     const T* Find(int col, int row) const {
-        const TIndexMap<T>* column = cols_.Find(col);
-        return column == nullptr ? nullptr : column->Find(row);
+        return row >= 0 && row < Rows() ? rows_[static_cast<size_t>(row)].Find(col) : nullptr;
     }
     T* Find(int col, int row) {
-        TIndexMap<T>* column = cols_.Find(col);
-        return column == nullptr ? nullptr : column->Find(row);
+        return row >= 0 && row < Rows() ? rows_[static_cast<size_t>(row)].Find(col) : nullptr;
     }
-    T& Get(int col, int row) { return cols_.Get(col).Get(row); }
+    T& Get(int col, int row) {
+        Reach(row);
+        return rows_[static_cast<size_t>(row)].Get(col);
+    }
     void Erase(int col, int row) {
-        TIndexMap<T>* column = cols_.Find(col);
-        if (column == nullptr) return;
-        column->Erase(row);
-        if (column->Empty()) cols_.Erase(col);
+        if (row >= 0 && row < Rows()) rows_[static_cast<size_t>(row)].Erase(col);
     }
-    void Clear() { cols_.Clear(); }
-    bool Empty() const { return cols_.Empty(); }
-    // Visits (col, row, value) column by column.
+    void Clear() { rows_.clear(); }
+    bool Empty() const {
+        return std::all_of(rows_.begin(), rows_.end(), [](const TIndexMap<T>& r) { return r.Empty(); });
+    }
+    // Visits (col, row, value) row by row.
     template <class F>
     void ForEach(F&& visit) const {
-        for (const auto& [col, column] : cols_.Items())
-            for (const auto& [row, value] : column.Items()) visit(col, row, value);
+        for (size_t row = 0; row < rows_.size(); ++row)
+            for (const auto& [col, value] : rows_[row].Items()) visit(col, static_cast<int>(row), value);
     }
     template <class F>
     void ForEach(F&& visit) {
-        for (auto& [col, column] : cols_.Items())
-            for (auto& [row, value] : column.Items()) visit(col, row, value);
+        for (size_t row = 0; row < rows_.size(); ++row)
+            for (auto& [col, value] : rows_[row].Items()) visit(col, static_cast<int>(row), value);
     }
     void EraseRow(int row) {
-        for (auto& [col, column] : cols_.Items()) column.Erase(row);
-        Prune();
+        if (row >= 0 && row < Rows()) rows_[static_cast<size_t>(row)].Clear();
     }
-    void EraseCol(int col) { cols_.Erase(col); }
+    // Columns are cut only when their count went down, so that adding rows
+    // one by one does not walk all rows each time.
     void Truncate(int colCount, int rowCount) {
-        cols_.Truncate(colCount);
-        for (auto& [col, column] : cols_.Items()) column.Truncate(rowCount);
-        Prune();
+        if (rowCount < Rows()) rows_.resize(static_cast<size_t>(rowCount));
+        if (colCount < colLimit_)
+            for (auto& r : rows_) r.Truncate(colCount);
+        colLimit_ = colCount;
     }
-    void MoveCol(int from, int to) { cols_.Move(from, to); }
+    void MoveCol(int from, int to) {
+        for (auto& r : rows_) r.Move(from, to);
+    }
     void MoveRow(int from, int to) {
-        for (auto& [col, column] : cols_.Items()) column.Move(from, to);
+        if (from == to || (from >= Rows() && to >= Rows())) return;
+        Reach(std::max(from, to));
+        const auto at = [this](int i) { return rows_.begin() + i; };
+        if (from < to) std::rotate(at(from), at(from + 1), at(to + 1));
+        else std::rotate(at(to), at(from), at(from + 1));
     }
-    void ExchangeCols(int a, int b) { cols_.Exchange(a, b); }
+    void ExchangeCols(int a, int b) {
+        for (auto& r : rows_) r.Exchange(a, b);
+    }
     void ExchangeRows(int a, int b) {
-        for (auto& [col, column] : cols_.Items()) column.Exchange(a, b);
+        if (a == b || (a >= Rows() && b >= Rows())) return;
+        Reach(std::max(a, b));
+        std::swap(rows_[static_cast<size_t>(a)], rows_[static_cast<size_t>(b)]);
     }
 
 private:
-    void Prune() { std::erase_if(cols_.Items(), [](const auto& c) { return c.second.Empty(); }); }
-    TIndexMap<TIndexMap<T>> cols_;
+    int Rows() const { return static_cast<int>(rows_.size()); }
+    void Reach(int row) {
+        if (row >= Rows()) rows_.resize(static_cast<size_t>(row) + 1);
+    }
+
+    std::vector<TIndexMap<T>> rows_;
+    int colLimit_ = std::numeric_limits<int>::max();
 };
 
 }  // namespace hemr

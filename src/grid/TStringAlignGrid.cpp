@@ -562,6 +562,7 @@ bool TStringAlignGrid::FinishEdit() {
     if (cell.X < 0 || finishing_ || editFinished_) return true;
     finishing_ = true;
     bool valid = true;
+    const std::string start = EditStartText();
     try {
         UpdateText();
         OnValidateEdit(this, cell.X, cell.Y, valid);
@@ -571,6 +572,8 @@ bool TStringAlignGrid::FinishEdit() {
     }
     finishing_ = false;
     if (!valid) {
+        // Escape still goes back to the text from before the refused one.
+        SetEditStartText(start);
         if (InplaceEditor()->CanFocus()) InplaceEditor()->SetFocus();
         return false;
     }
@@ -640,6 +643,8 @@ void TStringAlignGrid::EditorKeyDown(uint16_t& key, rt::TShiftState shift) {
         case rt::VK_ESCAPE:
             key = 0;
             InplaceEditor()->SetText(EditStartText());
+            // A refused text may already stand in the cell.
+            if (Cells(cell.X, cell.Y) != EditStartText()) SetCells(cell.X, cell.Y, EditStartText());
             OnCancelEdit(this, cell.X, cell.Y);
             EnterInEditor(shift);
             return;

@@ -99,7 +99,10 @@ TEST_F(AlignGridTest, ClipboardCopyCutAndPasteOfARectangle) {
 
 struct THintLog : rt::TObject {
     void Show(rt::TObject*, int col, int row, rt::THintInfo&, bool& show, std::string& text) {
-        if (col == 2) text = "editing " + std::to_string(row);
+        if (col == 2) {
+            text = "editing " + std::to_string(row);
+            show = true;
+        }
         if (col == 3) show = false;
     }
 };

@@ -14,7 +14,7 @@ class AlignGridStoreTest : public AlignGridTest {
 protected:
     // The form as a resource, read into a fresh form and written again.
     std::string RoundTrip(const std::string& text) {
-        auto* copy = new rt::TForm(&rt::Application());
+        auto* copy = new TLookupForm(&rt::Application());
         copy->AfterConstruction();
         rt::ReadComponentResText(copy, text);
         loaded = dynamic_cast<hemr::TStringAlignGrid*>(copy->FindComponent("sgGrid"));
@@ -26,7 +26,12 @@ protected:
         for (auto* c : copies) c->Free();
         AlignGridTest::TearDown();
     }
-    // The form's resource with the grid's entries replaced by `entries`.
+    // The grid's block of a form resource (the form's own name and state differ between copies).
+    static std::string GridPart(const std::string& text) {
+        const size_t at = text.find("  object sgGrid");
+        return text.substr(at, text.find("\n  end\n", at) - at);
+    }
+    // The form's resource with `entries` added to the grid's.
     std::string FormWith(const std::string& entries) {
         std::string text = rt::WriteComponentResText(form);
         const size_t at = text.find("object sgGrid");
@@ -34,7 +39,7 @@ protected:
         return text.insert(end + 1, entries + "\n");
     }
 
-    std::vector<rt::TForm*> copies;
+    std::vector<TLookupForm*> copies;
     hemr::TStringAlignGrid* loaded = nullptr;
 };
 
@@ -76,7 +81,7 @@ TEST_F(AlignGridStoreTest, AGridInAFormResourceRoundTripsByteForByte) {
     grid->SetGridLineColor(rt::clBlue);
 
     const std::string text = rt::WriteComponentResText(form);
-    EXPECT_EQ(RoundTrip(text), text);
+    EXPECT_EQ(GridPart(RoundTrip(text)), GridPart(text)) << "the grid writes back what it read, byte for byte";
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->Cells(1, 1), "张三");
     EXPECT_EQ(loaded->CellHint(1, 1), "姓名");
