@@ -9,6 +9,7 @@
 #include "outside/portal/TPortalServer.h"
 #include "platform/buttons/TBitBtn.h"
 #include "platform/buttons/TSpeedButton.h"
+#include "platform/controls/HintInfo.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/forms/TInputInjector.h"
 #include "src/grid/TStringAlignGrid.h"
@@ -164,6 +165,21 @@ TEST_F(NotifyFormTest, DownOnTheLastRowAppendsOneAndCtrlDeleteOnTheOnlyRowClears
     };
     OpenNotify();
     EXPECT_EQ(form_->NotifyXml(), "N");
+}
+
+TEST_F(NotifyFormTest, TheCodeColumnHintsAtF2WhileEditing) {
+    std::vector<std::string> hints;
+    inNotify_ = [&](hemr::TfrmNotify&) {
+        Cell(0, 1);
+        for (int col : {0, 1}) {
+            const rt::TRect r = grid_->CellRect(col, 1);
+            rt::THintInfo info;
+            const bool shown = rt::QueryControlHint(*grid_, {r.Left + 2, r.Top + 2}, info);
+            hints.push_back(shown ? info.HintStr : "(none)");
+        }
+    };
+    OpenNotify();
+    EXPECT_EQ(hints, (std::vector<std::string>{"[F2]系统用户开窗", "(none)"}));
 }
 
 class NotifyPortalTest : public NotifyFormTest {
