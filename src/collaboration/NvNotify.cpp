@@ -4,6 +4,7 @@
 #include "platform/buttons/TBitBtn.h"
 #include "platform/classes/TStrings.h"
 #include "platform/controls/VirtualKeys.h"
+#include "platform/forms/FormPtr.h"
 #include "platform/controls/HintInfo.h"
 #include "platform/stdctrls/TCustomMemo.h"
 #include "platform/sysutils/StrUtils.h"
@@ -214,18 +215,9 @@ void TfrmNotify::KeyDown(uint16_t& key, rt::TShiftState shift) {
 
 std::string EditNotifyReceivers(rt::TComponent* OwnerForm, const std::string& CurrentText,
                                 const std::string& PortalSwitch, const std::string& PortalAddress) {
-    auto* form = new TfrmNotify(OwnerForm);
-    std::string text = CurrentText;
-    try {
-        form->AfterConstruction();
-        form->Open(CurrentText, PortalSwitch, PortalAddress);
-        if (form->ShowModal() == rt::mrOk) text = form->ResultText();
-    } catch (...) {
-        form->Free();
-        throw;
-    }
-    form->Free();
-    return text;
+    const rt::TFormPtr<TfrmNotify> form = rt::CreateFormOf<TfrmNotify>(OwnerForm);
+    form->Open(CurrentText, PortalSwitch, PortalAddress);
+    return form->ShowModal() == rt::mrOk ? form->ResultText() : CurrentText;
 }
 
 }  // namespace hemr

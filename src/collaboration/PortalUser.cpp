@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/buttons/TBitBtn.h"
+#include "platform/forms/FormPtr.h"
 #include "src/grid/TStringAlignGrid.h"
 
 namespace hemr {
@@ -45,18 +46,11 @@ void TfrmPortalUser::DoClose(rt::TCloseAction& action) {
 bool ShowPortalUsers(rt::TComponent* OwnerForm, const std::vector<TPortalUserEntry>& Users,
                      TPortalUserEntry& Selection) {
     Selection = {};
-    auto* dialog = new TfrmPortalUser(OwnerForm);
-    bool chosen = false;
-    try {
-        dialog->AfterConstruction();
-        dialog->ShowUsers(Users);
-        chosen = dialog->ShowModal() == rt::mrOk && !Users.empty();
-        if (chosen) Selection = dialog->Selection();
-    } catch (...) {
-        dialog->Free();
-        throw;
-    }
-    dialog->Free();
+    const rt::TFormPtr<TfrmPortalUser> dialog = rt::CreateFormOf<TfrmPortalUser>(OwnerForm);
+    dialog->ShowUsers(Users);
+    // An empty list has only a blank row: nobody to choose.
+    const bool chosen = dialog->ShowModal() == rt::mrOk && !Users.empty();
+    if (chosen) Selection = dialog->Selection();
     return chosen;
 }
 
