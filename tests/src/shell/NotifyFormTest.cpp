@@ -130,6 +130,16 @@ TEST_F(NotifyFormTest, F2InTheCodeColumnTakesASystemUserAndOkWritesHisChannels) 
                                           R"(Mail="zhangwei@example.com" Type="1" Msg="YYN"/></Root>)");
 }
 
+TEST_F(NotifyFormTest, TheCodeCellsButtonLooksUpToo) {
+    fake->f2Window->lookup = rt::Variant::ArrayOf({rt::Variant::ArrayOf({"U002", "李娜", "", "", "A02"})});
+    inNotify_ = [this](hemr::TfrmNotify&) {
+        Cell(0, 1);
+        rt::Input().PressKey(rt::VK_RETURN, rt::TShiftState{rt::ssAlt});
+        EXPECT_EQ(RowCells(1)[1], "李娜") << "Alt+Enter presses the cell's button";
+    };
+    OpenNotify();
+}
+
 TEST_F(NotifyFormTest, F2OutsideTheCodeColumnAndACancelledLookupChangeNothing) {
     inNotify_ = [this](hemr::TfrmNotify& f) {
         Cell(1, 1);
