@@ -240,7 +240,8 @@ rt::TStringGrid& GridOf(rt::TComponent* c) {
 void ScenarioRunner::SelectCell(rt::TComponent* c, const nlohmann::json& cell) {
     rt::TStringGrid& grid = GridOf(c);
     const rt::TGridCoord at = GridCell(grid, cell);
-    if (at.X < grid.FixedCols() || at.Y < grid.FixedRows()) throw StepError(grid.Name() + ": a fixed cell cannot be selected");
+    if (at.X < grid.FixedCols() || at.Y < grid.FixedRows())
+        throw StepError(grid.Name() + ": a fixed cell cannot be selected");
     if (grid.CanFocus()) grid.SetFocus();
     grid.SetRow(at.Y);
     grid.SetCol(at.X);

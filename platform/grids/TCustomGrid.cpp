@@ -316,8 +316,10 @@ void TCustomGrid::SetEditorText() {
     inplaceEdit_->SelectAll();
 }
 
+TRect TCustomGrid::EditorRect(int col, int row) const { return CellRect(col, row); }
+
 void TCustomGrid::PlaceEditor() {
-    const TRect r = CellRect(editCell_.X, editCell_.Y);
+    const TRect r = EditorRect(editCell_.X, editCell_.Y);
     if (IsRectEmpty(r)) {
         inplaceEdit_->SetBounds(0, 0, 0, 0);
         return;

@@ -121,6 +121,8 @@ protected:
     virtual void SizeChanged(int /*oldColCount*/, int /*oldRowCount*/) {}
     // The editor has just opened on (col, row) with the cell's text, selected.
     virtual void EditorShown(int /*col*/, int /*row*/) {}
+    // Where the editor of a cell goes; empty when the cell is out of view.
+    virtual TRect EditorRect(int col, int row) const;
     // The colour of the lines right of and below a cell.
     virtual TColor CellLineColor(int col, int row) const;
 

@@ -2,6 +2,7 @@
 
 #include "platform/controls/VirtualKeys.h"
 #include "platform/mask/MaskChars.h"
+#include "platform/sysutils/Beep.h"
 
 namespace rt {
 
@@ -130,6 +131,7 @@ void TCustomMaskEdit::EditChar(const std::string& ch) {
     const std::u32string chars = maskchars::DecodeUtf8(ch);
     if (chars.empty()) return;
     const bool taken = editor_.TypeChar(chars[0]);
+    if (!taken) MessageBeep();
     PullState(taken);
 }
 

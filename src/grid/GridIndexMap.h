@@ -4,7 +4,6 @@
 // holding a value cost anything, so a grid of many plain rows stays cheap.
 
 #include <algorithm>
-#include <limits>
 #include <map>
 #include <vector>
 
@@ -81,6 +80,7 @@ public:
     }
     T& Get(int col, int row) {
         Reach(row);
+        maxCol_ = std::max(maxCol_, col);
         return rows_[static_cast<size_t>(row)].Get(col);
     }
     void Erase(int col, int row) {
@@ -104,15 +104,16 @@ public:
     void EraseRow(int row) {
         if (row >= 0 && row < Rows()) rows_[static_cast<size_t>(row)].Clear();
     }
-    // Columns are cut only when their count went down, so that adding rows
-    // one by one does not walk all rows each time.
+    // Rows are walked only when some value may lie beyond `colCount`, so that
+    // adding rows one by one does not walk all rows each time.
     void Truncate(int colCount, int rowCount) {
-        if (rowCount < Rows()) rows_.resize(static_cast<size_t>(rowCount));
-        if (colCount < colLimit_)
-            for (auto& r : rows_) r.Truncate(colCount);
-        colLimit_ = colCount;
+        if (rowCount < Rows()) rows_.resize(static_cast<size_t>(std::max(rowCount, 0)));
+        if (colCount > maxCol_) return;
+        for (auto& r : rows_) r.Truncate(colCount);
+        maxCol_ = colCount - 1;
     }
     void MoveCol(int from, int to) {
+        maxCol_ = std::max({maxCol_, from, to});
         for (auto& r : rows_) r.Move(from, to);
     }
     void MoveRow(int from, int to) {
@@ -123,6 +124,7 @@ public:
         else std::rotate(at(to), at(from), at(from + 1));
     }
     void ExchangeCols(int a, int b) {
+        maxCol_ = std::max({maxCol_, a, b});
         for (auto& r : rows_) r.Exchange(a, b);
     }
     void ExchangeRows(int a, int b) {
@@ -138,7 +140,8 @@ private:
     }
 
     std::vector<TIndexMap<T>> rows_;
-    int colLimit_ = std::numeric_limits<int>::max();
+    // No value lies in a column beyond this one.
+    int maxCol_ = -1;
 };
 
 }  // namespace hemr

@@ -12,8 +12,9 @@ void RegisterAlignGridClasses() {
     RegisterConvertWalker("TStringAlignGrid", [](rt::TComponent* component, const TCodeConverter& converter, int kind) {
         auto* grid = dynamic_cast<TStringAlignGrid*>(component);
         if (grid == nullptr) return;
-        grid->ConvertContents([&converter, kind](const std::string& text) { return converter.ConvertText(kind, text); },
-                              [&converter](rt::TFont& font) { TCodeConverter::ApplyFontRule(&font, converter.UIConvertMode()); });
+        grid->ConvertContents(
+            [&converter, kind](const std::string& text) { return converter.ConvertText(kind, text); },
+            [&converter](rt::TFont& font) { TCodeConverter::ApplyFontRule(&font, converter.UIConvertMode()); });
     });
 }
 

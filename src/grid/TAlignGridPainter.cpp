@@ -114,8 +114,9 @@ void TAlignGridPainter::DrawCellText(int col, int row, const rt::TRect& rect) {
     rt::InflateRect(inner, -2, -2);
     const std::string text = ShownText(grid_.CellEditMask(col, row), grid_.Cells(col, row));
     canvas_.Brush()->SetStyle(rt::bsClear);
-    canvas_.DrawText(text, inner,
-                     rt::DT_NOPREFIX | AlignFlags(grid_.CellAlignment(col, row)) | WrapFlags(grid_.CellWordwrap(col, row)));
+    const uint32_t flags =
+        rt::DT_NOPREFIX | AlignFlags(grid_.CellAlignment(col, row)) | WrapFlags(grid_.CellWordwrap(col, row));
+    canvas_.DrawText(text, inner, flags);
 }
 
 void TAlignGridPainter::DrawCheckBox(const TControlInfo& editor, const std::string& text, const rt::TRect& rect) {

@@ -13,8 +13,9 @@
 namespace hemr {
 namespace {
 
-// Indexes of a damaged or hostile resource stay within what a grid can hold.
-constexpr int64_t kMaxIndex = 1 << 20;
+// Indexes of a damaged or hostile resource stay within what a stored grid
+// holds; anything beyond the grid's own counts is dropped once it has loaded.
+constexpr int64_t kMaxIndex = 65535;
 
 int Index(rt::TReader& reader) {
     const int64_t v = reader.ReadInteger();
@@ -103,6 +104,61 @@ TOlderField ColorField(std::unique_ptr<rt::TBrush> TCellProperties::*field) {
     };
 }
 
+// Values of a cell entry: read (false when what follows cannot be trusted) and written.
+bool ReadHint(rt::TReader& r, std::string& hint) {
+    hint = r.ReadString();
+    return true;
+}
+void WriteHint(rt::TWriter& w, const std::string& hint) { w.WriteString(hint); }
+bool ReadRecord(rt::TReader& r, TCellProperties& record) { return record.Read(r); }
+void WriteRecord(rt::TWriter& w, const TCellProperties& record) { record.Write(w); }
+bool Unset(const std::string& hint) { return hint.empty(); }
+bool Unset(const TCellProperties& record) { return record.Empty(); }
+
+// An entry of (column, row, value) items from a cell map.
+template <class T>
+void DefineCellEntry(rt::TFiler& filer, const char* name, TCellMap<T>& cells, bool (*read)(rt::TReader&, T&),
+                     void (*write)(rt::TWriter&, const T&)) {
+    filer.DefineProperty(
+        name,
+        [&cells, read](rt::TReader& reader) {
+            ReadList(reader, [&cells, read](rt::TReader& r) {
+                const int col = Index(r);
+                const int row = Index(r);
+                T value;
+                const bool whole = read(r, value);
+                if (!Unset(value)) cells.Get(col, row) = std::move(value);
+                return whole;
+            });
+        },
+        [&cells, write](rt::TWriter& writer) {
+            writer.WriteListBegin();
+            cells.ForEach([&writer, write](int col, int row, const T& value) {
+                writer.WriteInteger(col);
+                writer.WriteInteger(row);
+                write(writer, value);
+            });
+            writer.WriteListEnd();
+        },
+        !cells.Empty());
+}
+
+// An entry of (index, record) items of a column or row collection.
+void DefineLineEntry(rt::TFiler& filer, const char* name, TIndexMap<TCellProperties>& records) {
+    filer.DefineProperty(
+        name,
+        [&records](rt::TReader& reader) {
+            ReadList(reader, [&records](rt::TReader& r) {
+                const int index = Index(r);
+                TCellProperties record;
+                const bool whole = record.Read(r);
+                if (!record.Empty()) records.Get(index) = std::move(record);
+                return whole;
+            });
+        },
+        [&records](rt::TWriter& writer) { WriteRecords(writer, records); }, !records.Empty());
+}
+
 }  // namespace
 
 void TAlignGridStreamer::DefineProperties(rt::TFiler& filer) {
@@ -111,6 +167,17 @@ void TAlignGridStreamer::DefineProperties(rt::TFiler& filer) {
 }
 
 void TAlignGridStreamer::DefineCurrent(rt::TFiler& filer) {
+    DefineCells(filer);
+    DefineCellEntry(filer, "HintCell", grid_.hints_, ReadHint, WriteHint);
+    DefineCellEntry(filer, "PropCell", grid_.cellProps_, ReadRecord, WriteRecord);
+    DefineLineEntry(filer, "PropCol", grid_.colProps_);
+    DefineLineEntry(filer, "PropRow", grid_.rowProps_);
+    DefineLineEntry(filer, "PropFixedCol", grid_.fixedColProps_);
+    DefineLineEntry(filer, "PropFixedRow", grid_.fixedRowProps_);
+}
+
+// The texts go through the grid's cells and are applied once loading has finished.
+void TAlignGridStreamer::DefineCells(rt::TFiler& filer) {
     TStringAlignGrid& g = grid_;
     bool anyText = false;
     for (int col = 0; col < g.ColCount() && !anyText; ++col)
@@ -139,66 +206,6 @@ void TAlignGridStreamer::DefineCurrent(rt::TFiler& filer) {
             writer.WriteListEnd();
         },
         anyText);
-    filer.DefineProperty(
-        "HintCell",
-        [&g](rt::TReader& reader) {
-            ReadList(reader, [&g](rt::TReader& r) {
-                const int col = Index(r);
-                const int row = Index(r);
-                g.hints_.Get(col, row) = r.ReadString();
-                return true;
-            });
-        },
-        [&g](rt::TWriter& writer) {
-            writer.WriteListBegin();
-            g.hints_.ForEach([&writer](int col, int row, const std::string& hint) {
-                writer.WriteInteger(col);
-                writer.WriteInteger(row);
-                writer.WriteString(hint);
-            });
-            writer.WriteListEnd();
-        },
-        !g.hints_.Empty());
-    filer.DefineProperty(
-        "PropCell",
-        [&g](rt::TReader& reader) {
-            ReadList(reader, [&g](rt::TReader& r) {
-                const int col = Index(r);
-                const int row = Index(r);
-                TCellProperties record;
-                const bool whole = record.Read(r);
-                if (!record.Empty()) g.cellProps_.Get(col, row) = std::move(record);
-                return whole;
-            });
-        },
-        [&g](rt::TWriter& writer) {
-            writer.WriteListBegin();
-            g.cellProps_.ForEach([&writer](int col, int row, const TCellProperties& record) {
-                writer.WriteInteger(col);
-                writer.WriteInteger(row);
-                record.Write(writer);
-            });
-            writer.WriteListEnd();
-        },
-        !g.cellProps_.Empty());
-    const auto defineRecords = [&filer](const char* name, TIndexMap<TCellProperties>& records) {
-        filer.DefineProperty(
-            name,
-            [&records](rt::TReader& reader) {
-                ReadList(reader, [&records](rt::TReader& r) {
-                    const int index = Index(r);
-                    TCellProperties record;
-                    const bool whole = record.Read(r);
-                    if (!record.Empty()) records.Get(index) = std::move(record);
-                    return whole;
-                });
-            },
-            [&records](rt::TWriter& writer) { WriteRecords(writer, records); }, !records.Empty());
-    };
-    defineRecords("PropCol", g.colProps_);
-    defineRecords("PropRow", g.rowProps_);
-    defineRecords("PropFixedCol", g.fixedColProps_);
-    defineRecords("PropFixedRow", g.fixedRowProps_);
 }
 
 void TAlignGridStreamer::DefineOlder(rt::TFiler& filer) {

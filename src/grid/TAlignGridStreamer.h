@@ -21,6 +21,7 @@ public:
 
 private:
     void DefineCurrent(rt::TFiler& filer);
+    void DefineCells(rt::TFiler& filer);
     void DefineOlder(rt::TFiler& filer);
 
     TStringAlignGrid& grid_;

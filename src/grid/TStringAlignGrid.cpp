@@ -332,6 +332,13 @@ void TStringAlignGrid::RowMoved(int from, int to) {
 }
 
 void TStringAlignGrid::SizeChanged(int oldColCount, int oldRowCount) {
+    DropOutside();
+    rt::TStringGrid::SizeChanged(oldColCount, oldRowCount);
+    AdjustLastCol();
+}
+
+// Records and hints of cells the grid does not have go.
+void TStringAlignGrid::DropOutside() {
     cellProps_.Truncate(ColCount(), RowCount());
     hints_.Truncate(ColCount(), RowCount());
     colProps_.Truncate(ColCount());
@@ -339,8 +346,6 @@ void TStringAlignGrid::SizeChanged(int oldColCount, int oldRowCount) {
     noTabStop_.Truncate(ColCount());
     rowProps_.Truncate(RowCount());
     fixedRowProps_.Truncate(RowCount());
-    rt::TStringGrid::SizeChanged(oldColCount, oldRowCount);
-    AdjustLastCol();
 }
 
 void TStringAlignGrid::InsertRow(int row) {
@@ -522,7 +527,7 @@ void TStringAlignGrid::WndProc(rt::TMessage& message) {
         case rt::WM_CUT: CutToClipboard(); return;
         case rt::WM_PASTE: PasteFromClipboard(); return;
         case rt::CM_HINTSHOW:
-            if (!ShowCellHints) break;
+            if (!ShowCellHints || message.LParam == 0) break;
             HintShow(*reinterpret_cast<rt::THintInfo*>(message.LParam), message);
             return;
         default: break;
@@ -697,6 +702,8 @@ void TStringAlignGrid::EnterInEditor(rt::TShiftState shift) {
     if (!AutoEditNextCell || EditMultiline) {
         char enter = '\r';
         rt::TStringGrid::EditorKeyPress(enter);
+        // An editor that always shows stays open: what is typed next is a new edit.
+        if (EditCell().X >= 0) editFinished_ = false;
         return;
     }
     const T_nextcell direction = shift.Contains(rt::ssShift) ? TNextCellWalk::Reverse(NextCellEdit) : NextCellEdit;
@@ -760,6 +767,11 @@ void TStringAlignGrid::DefaultKeyDown(uint16_t key, rt::TShiftState shift) {
     if (key == rt::VK_INSERT && ctrl && !shifted) return void(Perform(rt::WM_COPY));
     if (key == rt::VK_INSERT && shifted && !ctrl) return void(Perform(rt::WM_PASTE));
     if (key == rt::VK_DELETE && shifted && !ctrl) return void(Perform(rt::WM_CUT));
+    const TControlInfo* editor = CellEditor(Col(), Row());
+    if ((key == rt::VK_DOWN || key == rt::VK_UP) && shift.Contains(rt::ssAlt) && editor != nullptr &&
+        editor->Kind() == ekDropDown) {
+        return StepDropDown(Col(), Row(), key == rt::VK_DOWN ? 1 : -1);
+    }
     if (key == rt::VK_TAB && Options().Contains(rt::goTabs) && !shift.Contains(rt::ssAlt)) {
         const T_nextcell direction = shifted ? TNextCellWalk::Reverse(NextCellTab) : NextCellTab;
         MoveToNextCell(direction, AfterLastCellTab, true);
@@ -780,6 +792,15 @@ void TStringAlignGrid::DefaultKeyPress(char key) {
 
 // ---- Mouse ----
 
+// The editor leaves the cell's button uncovered, so that the button takes its clicks.
+rt::TRect TStringAlignGrid::EditorRect(int col, int row) const {
+    rt::TRect rect = rt::TStringGrid::EditorRect(col, row);
+    const TControlInfo* editor = CellEditor(col, row);
+    const bool button = editor != nullptr && (editor->Kind() == ekButton || editor->Kind() == ekDropDown);
+    if (button && rect.Width() > TAlignGridPainter::kButtonWidth) rect.Right -= TAlignGridPainter::kButtonWidth;
+    return rect;
+}
+
 bool TStringAlignGrid::OverCellButton(int col, int row, int x) const {
     if (!Options().Contains(rt::goEditing) || Options().Contains(rt::goRowSelect)) return false;
     if (col != Col() || row != Row()) return false;
@@ -792,9 +813,17 @@ bool TStringAlignGrid::OverCellButton(int col, int row, int x) const {
 void TStringAlignGrid::ClickCellButton(int col, int row) {
     const TControlInfo* editor = CellEditor(col, row);
     if (editor->Kind() == ekButton) return OnEditButtonClick(this, col, row);
+    StepDropDown(col, row, 1);
+}
+
+// The drop-down list steps like a closed combo box: the editor opens (and
+// takes the keys again) and shows the next or previous item.
+void TStringAlignGrid::StepDropDown(int col, int row, int step) {
     if (!CellEditable(col, row)) return;
     SetEditorMode(true);
-    if (EditCell() == rt::TGridCoord{col, row}) StepList(*editor, 1);
+    if (EditCell() != rt::TGridCoord{col, row}) return;
+    if (Focused() && InplaceEditor()->CanFocus()) InplaceEditor()->SetFocus();
+    StepList(*CellEditor(col, row), step);
 }
 
 void TStringAlignGrid::MouseDown(rt::TMouseButton button, rt::TShiftState shift, int x, int y) {
@@ -859,6 +888,8 @@ void TStringAlignGrid::Loaded() {
     for (const auto& [col, row, text] : loadedCells_)
         if (col < ColCount() && row < RowCount()) SetCells(col, row, text);
     loadedCells_.clear();
+    // A resource may name cells beyond its own counts.
+    DropOutside();
     AdjustLastCol();
 }
 

@@ -172,6 +172,7 @@ public:
 protected:
     void DrawCellText(int col, int row, const rt::TRect& rect, rt::TGridDrawState state) override;
     rt::TColor CellLineColor(int col, int row) const override;
+    rt::TRect EditorRect(int col, int row) const override;
     bool CanEditShow() override;
     std::string GetEditMask(int col, int row) override;
     bool SelectCell(int col, int row) override;
@@ -218,10 +219,12 @@ private:
     void StepList(const TControlInfo& editor, int step);
     void PickListItem(const TControlInfo& editor, int index);
     void ClickCellButton(int col, int row);
+    void StepDropDown(int col, int row, int step);
     bool OverCellButton(int col, int row, int x) const;
     void ExchangeLines(bool rows, int a, int b);
     void SortLines(bool rows, int first, int last);
     void ClearRow(int row);
+    void DropOutside();
     void InsertLine(bool row, int index);
     rt::TGridRect ClipboardRect() const;
     void HintShow(rt::THintInfo& info, rt::TMessage& message);

@@ -20,6 +20,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TForm.h"
+#include "platform/grids/TStringGrid.h"
 #include "platform/stdctrls/TButton.h"
 #include "platform/stdctrls/TEdit.h"
 #include "tests/outside/host/TranscriptCapture.h"
@@ -53,6 +54,8 @@ public:
         btnCancel = Add<rt::TButton>("btnCancel");
         btnCancel->SetCancel(true);
         btnCancel->SetModalResult(rt::mrCancel);
+        sgItems = Add<rt::TStringGrid>("sgItems");
+        sgItems->SetCells(1, 2, "乙");
     }
 
     std::vector<std::string> previewed;
@@ -60,6 +63,7 @@ public:
     rt::TEdit *ed01, *ed02;
     rt::TListView* lvItems;
     rt::TButton *btnOk, *btnCancel;
+    rt::TStringGrid* sgItems;
 
 private:
     template <class T>
@@ -208,3 +212,20 @@ TEST_F(ScenarioInput, SelectPicksOneItemOfAListViewAndRefusesAMissingOne) {
 }
 
 }  // namespace
+
+TEST_F(ScenarioInput, GridCellsAreReadAndSelectedByRowAndColumn) {
+    EXPECT_FALSE(Run(json::parse(R"([{"type": "x"},
+        {"select": {"control": "sgItems", "cell": [2, 1]}},
+        {"get": {"control": "sgItems", "cell": [2, 1]}},
+        {"get": {"control": "sgItems", "property": "RowCount"}},
+        {"select": {"control": "sgItems", "cell": [5, 1]}}])")));
+    EXPECT_EQ(form->sgItems->Row(), 2);
+    EXPECT_EQ(form->sgItems->Col(), 1);
+    const auto gets = LinesWith("get");
+    ASSERT_EQ(gets.size(), 2u);
+    EXPECT_EQ(gets[0]["value"], "乙");
+    EXPECT_EQ(gets[1]["value"], 5);
+    const auto errors = LinesWith("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0]["error"], "select: sgItems has no cell [5, 1]");
+}

@@ -231,5 +231,31 @@ TEST_F(StringGridTest, FormResourceKeepsCountsOptionsAndSizes) {
     EXPECT_EQ(loaded.ColWidths(0), 64);
 }
 
+TEST_F(StringGridTest, InsertedLinesMoveTheCellsAndTheCurrentCellFollowsItsContent) {
+    grid_.SetCells(1, 2, "kept");
+    grid_.SetRow(2);
+    grid_.InsertRow(1);
+    EXPECT_EQ(grid_.RowCount(), 6);
+    EXPECT_EQ(grid_.Cells(1, 3), "kept");
+    EXPECT_EQ(grid_.Row(), 3) << "the current row moved with its text";
+    grid_.InsertColumn(grid_.ColCount());
+    EXPECT_EQ(grid_.ColCount(), 6) << "an index at the count appends";
+    grid_.DeleteRow(1);
+    EXPECT_EQ(grid_.Row(), 2) << "deleting a row above the current one moves it up";
+    EXPECT_THROW(grid_.InsertRow(9), EInvalidGridOperation);
+}
+
+TEST_F(StringGridTest, DraggingAColumnLineInTheFixedRowSizesTheColumn) {
+    grid_.SetOptions(grid_.Options() + TGridOptions{goColSizing});
+    const TRect header = grid_.CellRect(1, 0);
+    const int y = header.Top + 3;
+    grid_.Perform(WM_LBUTTONDOWN, 0, PointToLParam(header.Right, y));
+    grid_.Perform(WM_MOUSEMOVE, 0, PointToLParam(header.Right + 30, y));
+    grid_.Perform(WM_LBUTTONUP, 0, PointToLParam(header.Right + 40, y));
+    EXPECT_EQ(grid_.ColWidths(1), 64 + 40);
+    grid_.Perform(WM_MOUSEMOVE, 0, PointToLParam(header.Right + 90, y));
+    EXPECT_EQ(grid_.ColWidths(1), 64 + 40) << "sizing ends with the button";
+}
+
 }  // namespace
 }  // namespace rt

@@ -54,12 +54,28 @@ TEST_F(AlignGridTest, AnInvalidEditKeepsTheCellAndEscapeRestoresTheText) {
     EXPECT_EQ(events.Lines.back(), "after 2,1") << "leaving the grid ends the open edit";
 }
 
-TEST_F(AlignGridTest, AltEnterOnAButtonCellAsksForItsButton) {
+TEST_F(AlignGridTest, AltEnterOrAClickOnTheButtonOfAButtonCellAsksForIt) {
     grid->SetCellEditor(1, 2, hemr::ekButton, "...");
+    grid->SetCellEditor(2, 2, hemr::ekDropDown, {}, {"Mail", "SMS"});
     Go(1, 2);
     Press(rt::VK_F2);
     Press(VK_RETURN, {rt::ssAlt});
     EXPECT_EQ(events.Lines.back(), "button 1,2");
+    const rt::TRect cell = grid->CellRect(1, 2);
+    EXPECT_EQ(grid->InplaceEditor()->Width(), cell.Width() - 16) << "the editor leaves the button free";
+    const rt::TPoint onButton = grid->ClientToRoot({cell.Right - 4, cell.Top + 4});
+    rt::Input().MouseDown(form, onButton);
+    rt::Input().MouseUp(form, onButton);
+    EXPECT_EQ(std::count(events.Lines.begin(), events.Lines.end(), "button 1,2"), 2);
+
+    Go(2, 2);
+    const rt::TRect list = grid->CellRect(2, 2);
+    const rt::TPoint arrow = grid->ClientToRoot({list.Right - 4, list.Top + 4});
+    rt::Input().MouseDown(form, arrow);
+    rt::Input().MouseUp(form, arrow);
+    EXPECT_EQ(grid->Cells(2, 2), "Mail") << "the drop-down button steps through the items";
+    Press(rt::VK_DOWN, {rt::ssAlt});
+    EXPECT_EQ(grid->Cells(2, 2), "SMS");
 }
 
 TEST_F(AlignGridTest, ListOnlyTypingFindsItemsAndForgetsAfterTwoSeconds) {
@@ -86,6 +102,15 @@ TEST_F(AlignGridTest, ListOnlyTypingFindsItemsAndForgetsAfterTwoSeconds) {
     EXPECT_EQ(grid->Cells(3, 1), "SMS") << "Delete is ignored in a list-only cell";
     rt::SetClockOverride(std::nullopt);
     EXPECT_EQ(std::count(events.Lines.begin(), events.Lines.end(), "combo 3,1"), 5) << "every item found is reported";
+}
+
+TEST_F(AlignGridTest, ACharacterTheCellsMaskRefusesBeeps) {
+    grid->SetEditMaskOf(hemr::TPropTarget::Column(1), "999;0;_");
+    Go(1, 1);
+    const int beeps = rt::BeepCount();
+    Type("7a");
+    EXPECT_EQ(rt::BeepCount(), beeps + 1);
+    EXPECT_EQ(EditorText().substr(0, 1), "7");
 }
 
 TEST_F(AlignGridTest, TabSkipsColumnsWithoutTabStopAndWrapsToTheFirstCell) {

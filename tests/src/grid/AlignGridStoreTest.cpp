@@ -127,6 +127,11 @@ TEST_F(AlignGridStoreTest, DamagedRecordListsLoadWhatTheyCanAndTheRestOfTheForm)
     EXPECT_EQ(loaded->Props(TPropTarget::Line(1)), nullptr) << "a font cut short sets nothing";
     EXPECT_EQ(loaded->CellHint(1, 1), "");
     EXPECT_EQ(loaded->Cells(2, 2), "ok") << "entries after the damaged ones still load";
+
+    RoundTrip(FormWith("PropCell = (9 1 1 2 0 1 900000 1 2 0)\nHintCell = (1 9 'far')\nCells = (7 7 'far')"));
+    EXPECT_EQ(GridPart(rt::WriteComponentResText(copies.back())).find("far"), std::string::npos)
+        << "what lies outside the grid's counts is dropped";
+    EXPECT_EQ(loaded->Props(TPropTarget::Cell(9, 1)), nullptr);
 }
 
 }  // namespace
