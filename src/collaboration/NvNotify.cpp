@@ -39,15 +39,15 @@ void TfrmNotify::Publish(rt::TPublisher<TfrmNotify>& p) {
     RT_METHOD(p, BitBtn1Click);
     RT_METHOD(p, grReceiveEditButtonClick);
     RT_METHOD(p, grReceiveShowHintCell);
+    RT_COMPONENT(p, grReceive);
+    RT_COMPONENT(p, BitBtn1);
+    RT_COMPONENT(p, BitBtn2);
+    RT_COMPONENT(p, me04);
+    RT_COMPONENT(p, me01);
 }
 
 void TfrmNotify::Loaded() {
     TNVForm::Loaded();
-    grReceive = dynamic_cast<TStringAlignGrid*>(FindComponent("grReceive"));
-    BitBtn1 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn1"));
-    BitBtn2 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn2"));
-    me04 = dynamic_cast<rt::TMemo*>(FindComponent("me04"));
-    me01 = dynamic_cast<rt::TMemo*>(FindComponent("me01"));
     for (int c = 0; c < rcColumnCount; ++c) {
         grReceive->SetColWidths(c, kColumns[c].width);
         grReceive->SetCells(c, 0, kColumns[c].header);

@@ -17,11 +17,14 @@ constexpr int kWidths[] = {154, 143};
 
 TfrmPortalUser::TfrmPortalUser(rt::TComponent* owner) : TfrmNVDialog(owner) {}
 
+void TfrmPortalUser::Publish(rt::TPublisher<TfrmPortalUser>& p) {
+    RT_COMPONENT(p, grUser);
+    RT_COMPONENT(p, BitBtn1);
+    RT_COMPONENT(p, BitBtn2);
+}
+
 void TfrmPortalUser::Loaded() {
     TfrmNVDialog::Loaded();
-    grUser = dynamic_cast<TStringAlignGrid*>(FindComponent("grUser"));
-    BitBtn1 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn1"));
-    BitBtn2 = dynamic_cast<rt::TBitBtn*>(FindComponent("BitBtn2"));
     // The headers are set before the texts are converted on creation.
     for (int c = 0; c < 2; ++c) {
         grUser->SetColWidths(c, kWidths[c]);

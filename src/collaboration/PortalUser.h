@@ -22,6 +22,8 @@ class TfrmPortalUser : public TfrmNVDialog {
 public:
     explicit TfrmPortalUser(rt::TComponent* owner);
 
+    static void Publish(rt::TPublisher<TfrmPortalUser>& p);
+
     // One row per user below the header.
     void ShowUsers(const std::vector<TPortalUserEntry>& Users);
     // The row that was current when the dialog closed.

@@ -51,7 +51,7 @@ void ExpectClean(const HostRun& run) {
 }
 
 TEST(NotifyScenario, ASystemUserPickedInTheLookupWindowIsNotifiedBySystemMessageAndSms) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const HostRun run = RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-notify.json");
     ExpectClean(run);
     EXPECT_EQ(ValuesRead(run), std::vector<std::string>{"\"张伟\""});
@@ -62,7 +62,7 @@ TEST(NotifyScenario, ASystemUserPickedInTheLookupWindowIsNotifiedBySystemMessage
 }
 
 TEST(NotifyScenario, APortalUserPickedInThePortalDialogLandsWithTypeFiveAndTheSettingsComeBack) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string home = temp.Path() + "/home";
     const HostRun run = RunHost(home, SourceFolder() + "/docs/examples/hemr07-notify-portal.json");
     ExpectClean(run);

@@ -57,7 +57,7 @@ protected:
         return true;
     }
 
-    rt_test::TempFolder temp_;
+    rt::test::TempFolder temp_;
     std::string result_ = temp_.File("~Kavra_1.tmp");
     rt::HMODULE module_ = 0;
     decltype(&PellwickFx) call_ = nullptr;

@@ -76,8 +76,8 @@ protected:
     }
     bool TempFolderEmpty() const { return std::filesystem::is_empty(temp_.Path()); }
 
-    rt_test::TempFolder temp_;
-    rt_test::ScopedEnv tmpdir_{"TMPDIR", temp_.Path().c_str()};
+    rt::test::TempFolder temp_;
+    rt::test::ScopedEnv tmpdir_{"TMPDIR", temp_.Path().c_str()};
     portal::TPortalServer portal_;
     const TPortalCaller caller_{"796", "KWTest60", "936"};
 };

@@ -15,7 +15,9 @@
 #include "src/grid/TStringAlignGrid.h"
 #include "platform/stdctrls/TCustomCheckBox.h"
 #include "src/collaboration/NvNotify.h"
+#include "src/controls/BitCheckBox.h"
 #include "src/collaboration/PortalUser.h"
+#include "tests/platform/forms/UserClick.h"
 #include "tests/src/shell/BaseOptFixture.h"
 
 namespace hemr_test {
@@ -56,8 +58,8 @@ protected:
 
     // Ticks "完成后通知" and clicks the button beside it.
     void OpenNotify() {
-        if (!form_->chkNotify->Checked()) rt::Input().Click(form_->chkNotify);
-        rt::Input().Click(form_->btnNotify);
+        if (!form_->chkNotify->Checked()) rt::test::UserClick(form_->chkNotify);
+        rt::test::UserClick(form_->btnNotify);
     }
 
     // Moves to (col, row) of the receiver grid, as clicking the cell would.
@@ -86,12 +88,12 @@ protected:
 };
 
 TEST_F(NotifyFormTest, NobodyOpensOneEmptyRowAndOkWithNothingEnteredGivesN) {
-    rt::Input().Click(form_->chkNotify);
+    rt::test::UserClick(form_->chkNotify);
     form_->btnNotify->SetEnabled(true);
     inNotify_ = [this](hemr::TfrmNotify& f) {
         EXPECT_EQ(grid_->RowCount(), 2) << "the header and one row";
         EXPECT_EQ(RowCells(1), std::vector<std::string>(8));
-        rt::Input().Click(f.BitBtn1);
+        rt::test::UserClick(f.BitBtn1);
     };
     // A document of nobody, as a saved job may carry.
     EXPECT_EQ(hemr::EditNotifyReceivers(form_, "N", "N", ""), "N");
@@ -102,7 +104,7 @@ TEST_F(NotifyFormTest, PortalTypeWithThePortalOffIsLeftEmptyAndDroppedOnOk) {
     inNotify_ = [this](hemr::TfrmNotify& f) {
         EXPECT_EQ(f.Caption(), "被通知人");
         EXPECT_EQ(RowCells(1), (std::vector<std::string>{"796", "", "", "", "", "Y", "N", "N"}));
-        rt::Input().Click(f.BitBtn1);
+        rt::test::UserClick(f.BitBtn1);
     };
     OpenNotify();
     EXPECT_EQ(form_->NotifyXml(), kHead + R"(<Root><R1 ID="796" Name="" Msg="YNN"/></Root>)");
@@ -118,7 +120,7 @@ TEST_F(NotifyFormTest, F2InTheCodeColumnTakesASystemUserAndOkWritesHisChannels) 
                                                          "1.系统用户", "Y", "N", "N"}));
         Cell(6, 1);
         rt::Input().PressKey(rt::VK_SPACE);
-        rt::Input().Click(f.BitBtn1);
+        rt::test::UserClick(f.BitBtn1);
     };
     OpenNotify();
     const auto* call = fake->f2Window->Last("F2GetData");
@@ -149,7 +151,7 @@ TEST_F(NotifyFormTest, F2OutsideTheCodeColumnAndACancelledLookupChangeNothing) {
         rt::Input().PressKey(rt::VK_F2);
         EXPECT_NE(fake->f2Window->Last("F2GetData"), nullptr);
         EXPECT_EQ(RowCells(1)[0], "796") << "a lookup without a row leaves the receiver";
-        rt::Input().Click(f.BitBtn2);
+        rt::test::UserClick(f.BitBtn2);
     };
     OpenNotify();
     EXPECT_EQ(form_->NotifyXml(), kOneRecipient) << "Cancel keeps the old text";
@@ -171,7 +173,7 @@ TEST_F(NotifyFormTest, DownOnTheLastRowAppendsOneAndCtrlDeleteOnTheOnlyRowClears
         rt::Input().PressKey(rt::VK_DELETE, rt::TShiftState{rt::ssCtrl});
         EXPECT_EQ(grid_->RowCount(), 2) << "the only row stays";
         EXPECT_EQ(RowCells(1), std::vector<std::string>(8)) << "emptied";
-        rt::Input().Click(f.BitBtn1);
+        rt::test::UserClick(f.BitBtn1);
     };
     OpenNotify();
     EXPECT_EQ(form_->NotifyXml(), "N");
@@ -208,7 +210,7 @@ TEST_F(NotifyPortalTest, ThePickedPortalUserLandsWithTypeFive) {
     inPortalUsers_ = [&](hemr::TfrmPortalUser& users) {
         for (int r = 1; r < users.grUser->RowCount(); ++r) listed.push_back(users.grUser->Cells(1, r));
         users.grUser->SetRow(2);
-        rt::Input().Click(users.BitBtn1);
+        rt::test::UserClick(users.BitBtn1);
     };
     inNotify_ = [this](hemr::TfrmNotify& f) {
         EXPECT_EQ(f.TypeEntry(), "5.Portal用户");
@@ -216,7 +218,7 @@ TEST_F(NotifyPortalTest, ThePickedPortalUserLandsWithTypeFive) {
         Cell(0, 1);
         rt::Input().PressKey(rt::VK_F2);
         EXPECT_EQ(RowCells(1), (std::vector<std::string>{"P1001", "陈静怡", "", "", "5.Portal用户", "Y", "N", "N"}));
-        rt::Input().Click(f.BitBtn1);
+        rt::test::UserClick(f.BitBtn1);
     };
     OpenNotify();
     EXPECT_EQ(listed, (std::vector<std::string>{"王建国", "陈静怡", "刘志强", "赵雅婷", "孙明辉"}));
@@ -227,14 +229,14 @@ TEST_F(NotifyPortalTest, ThePickedPortalUserLandsWithTypeFive) {
 TEST_F(NotifyPortalTest, CancelInTheUserDialogLeavesTheGridUnchanged) {
     inPortalUsers_ = [](hemr::TfrmPortalUser& users) {
         users.grUser->SetRow(3);
-        rt::Input().Click(users.BitBtn2);
+        rt::test::UserClick(users.BitBtn2);
     };
     inNotify_ = [this](hemr::TfrmNotify& f) {
         Cell(0, 1);
         const auto before = RowCells(1);
         rt::Input().PressKey(rt::VK_F2);
         EXPECT_EQ(RowCells(1), before);
-        rt::Input().Click(f.BitBtn1);
+        rt::test::UserClick(f.BitBtn1);
     };
     OpenNotify();
     EXPECT_EQ(form_->NotifyXml(), kOneRecipient);
@@ -249,7 +251,7 @@ TEST_F(NotifyPortalTest, RefusedConnectionAndUnknownCompanyShowTheirMessageAndCh
         const auto before = RowCells(1);
         rt::Input().PressKey(rt::VK_F2);
         EXPECT_EQ(RowCells(1), before);
-        rt::Input().Click(f.BitBtn1);
+        rt::test::UserClick(f.BitBtn1);
     };
     OpenNotify();
     ASSERT_EQ(Dialogs().size(), 1u);
