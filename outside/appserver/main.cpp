@@ -1,10 +1,12 @@
-// hemr07-appserver --home DIR [--port N] [--bind ADDR] [--demo-sinks]
+// hemr07-appserver --home DIR [--port N] [--bind ADDR] [--demo-sinks] [--portal N]
 // Serves the session and report-counter objects over HTTP; loopback only
 // unless --bind names another address. Prints "listening on ADDR:PORT" once
 // bound (port 0 = a free port), stops on SIGTERM or SIGINT. The job runner
 // runs beside it; --demo-sinks starts the loopback SMTP sink and SMS gateway
-// stand-in and names them in the settings. The job commands (run-due, jobs,
-// inbox, cancel) are RunnerCommands.h.
+// stand-in and names them in the settings. --portal also serves the company
+// portal's web service on loopback port N (0 = a free port) and prints
+// "portal on ADDRESS", the address for "Portal WS". The job commands
+// (run-due, jobs, inbox, cancel) are RunnerCommands.h.
 
 #include <pthread.h>
 #include <signal.h>
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -22,6 +25,7 @@
 #include "outside/appserver/ObjectBroker.h"
 #include "outside/appserver/RunnerCommands.h"
 #include "outside/appserver/ServerObjects.h"
+#include "outside/portal/TPortalServer.h"
 #include "platform/core/Exceptions.h"
 
 namespace {
@@ -33,10 +37,12 @@ struct Options {
     std::string bind = "127.0.0.1";
     int port = 8211;
     bool demoSinks = false;
+    int portalPort = -1;  // -1: no portal service
 };
 
 [[noreturn]] void Usage(const std::string& why) {
-    std::cerr << "hemr07-appserver: " << why << "\nusage: hemr07-appserver --home DIR [--port N] [--bind ADDR] [--demo-sinks]\n";
+    std::cerr << "hemr07-appserver: " << why
+              << "\nusage: hemr07-appserver --home DIR [--port N] [--bind ADDR] [--demo-sinks] [--portal N]\n";
     std::exit(2);
 }
 
@@ -55,12 +61,12 @@ Options ParseOptions(int argc, char** argv) {
             options.home = value;
         } else if (arg == "--bind") {
             options.bind = value;
-        } else if (arg == "--port") {
+        } else if (arg == "--port" || arg == "--portal") {
             char* end = nullptr;
             long port = std::strtol(value.c_str(), &end, 10);
             if (value.empty() || *end || port < 0 || port > 65535)
                 Usage("bad port " + value);
-            options.port = static_cast<int>(port);
+            (arg == "--port" ? options.port : options.portalPort) = static_cast<int>(port);
         } else {
             Usage("unknown option " + arg);
         }
@@ -118,6 +124,12 @@ int main(int argc, char** argv) {
         int port = server.Bind(options.bind, options.port);
         packageAddress = PackageAddress(options.bind, port);
         std::cout << "listening on " << options.bind << ":" << port << std::endl;
+        std::optional<portal::TPortalServer> portalServer;
+        if (options.portalPort >= 0) {
+            portalServer.emplace(portal::TPortalDirectory{}, portal::TPortalOptions{options.portalPort});
+            portalServer->Start();
+            std::cout << "portal on " << portalServer->Address() << std::endl;
+        }
         std::thread watcher([&] {
             int signal = 0;
             sigwait(&stopSignals, &signal);

@@ -20,6 +20,7 @@
 #include "outside/appserver/Notifier.h"
 #include "outside/host/HostHome.h"
 #include "outside/host/PluginSession.h"
+#include "outside/host/PortalSwitch.h"
 #include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
 #include "outside/host/serve/ServeCommand.h"
@@ -144,11 +145,13 @@ int main(int argc, char** argv) {
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";
     std::optional<host::ServerActivity> activity;
     std::string serverFolder;
+    std::optional<host::PortalSwitch> portal;
     try {
         const host::HostHome home(options.home, options.updates);
         home.Prepare(binFolder);
         serverFolder = home.ServerFolder();
         activity.emplace(serverFolder, transcript);
+        portal.emplace(serverFolder, scenario.contains("portal") ? scenario["portal"] : nlohmann::json());
     } catch (const std::exception& e) {
         transcript.Error(e.what());
         return 1;

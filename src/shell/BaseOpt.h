@@ -132,8 +132,8 @@ protected:
     // Sets the required fields as the schedule handlers do: the program's own
     // fields are kept, the schedule fields replaced by `List`.
     void SetScheduleRequiredFields(const std::string& List);
-    // The recipients chosen from `Xml`; the notification form answers here
-    // once it exists, until then the document is kept as it is.
+    // The recipients chosen from `Xml` in the notification form; `Xml` itself
+    // when the user cancels it.
     virtual std::string ChooseRecipients(const std::string& Xml, const std::string& Startup,
                                          const std::string& Service);
     // The scheme dialog: [name, date-field list, replace flag], three empty

@@ -16,6 +16,7 @@
 #include "platform/sysutils/FormatSettings.h"
 #include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
+#include "src/collaboration/NvNotify.h"
 #include "src/controls/BitCheckBox.h"
 #include "src/controls/NvRadioButton.h"
 #include "src/environment/FirstRunDate.h"
@@ -245,8 +246,9 @@ void TfrmBaseOpt::btnNotifyClick(rt::TObject*) {
     notifyXml_ = ChooseRecipients(notifyXml_, portalStartup_, portalService_);
 }
 
-std::string TfrmBaseOpt::ChooseRecipients(const std::string& Xml, const std::string&, const std::string&) {
-    return Xml;
+std::string TfrmBaseOpt::ChooseRecipients(const std::string& Xml, const std::string& Startup,
+                                          const std::string& Service) {
+    return EditNotifyReceivers(this, Xml, Startup, Service);
 }
 
 // ---- period mode -------------------------------------------------------------------------------------------

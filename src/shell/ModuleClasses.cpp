@@ -2,6 +2,9 @@
 
 #include "platform/classes/ClassRegistry.h"
 #include "platform/forms/ToolkitClasses.h"
+#include "src/collaboration/NVDialogCF.h"
+#include "src/collaboration/NvNotify.h"
+#include "src/collaboration/PortalUser.h"
 #include "src/controls/BitCheckBox.h"
 #include "src/controls/DBLabel.h"
 #include "src/controls/DataSource.h"
@@ -48,7 +51,8 @@ void RegisterModuleClasses() {
         TCodeConverter::StaticClass(), TLanguageController::StaticClass(), TNvLangController::StaticClass(),
         // forms
         TNVForm::StaticClass(), TfrmBaseGene::StaticClass(), TfrmBaseOpt::StaticClass(), TfrmBaseRpt::StaticClass(),
-        TfrmRunningWinC::StaticClass(), TfrmHemr07::StaticClass(),
+        TfrmRunningWinC::StaticClass(), TfrmHemr07::StaticClass(), TfrmNVDialog::StaticClass(),
+        TfrmNotify::StaticClass(), TfrmPortalUser::StaticClass(),
     });
     RegisterAlignGridConverterStep();
 }

@@ -14,7 +14,7 @@ extern char** environ;
 
 namespace apptest {
 
-ServerProcess::ServerProcess(const std::string& home) {
+ServerProcess::ServerProcess(const std::string& home, const std::vector<std::string>& extra) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         throw std::runtime_error("pipe failed");
@@ -24,6 +24,7 @@ ServerProcess::ServerProcess(const std::string& home) {
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     std::string exe = BinaryDir() + "/hemr07-appserver";
     std::vector<std::string> args = {exe, "--home", home, "--port", "0"};
+    args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
@@ -36,16 +37,21 @@ ServerProcess::ServerProcess(const std::string& home) {
         pid_ = -1;
         throw std::runtime_error("cannot start " + exe);
     }
-    std::string line;
-    char c;
-    while (read(output_, &c, 1) == 1 && c != '\n')
-        line += c;
+    const std::string line = NextLine();
     size_t colon = line.rfind(':');
     if (line.rfind("listening on ", 0) != 0 || colon == std::string::npos) {
         Stop();
         throw std::runtime_error("server did not start: " + line);
     }
     port_ = std::stoi(line.substr(colon + 1));
+}
+
+std::string ServerProcess::NextLine() {
+    std::string line;
+    char c;
+    while (output_ >= 0 && read(output_, &c, 1) == 1 && c != '\n')
+        line += c;
+    return line;
 }
 
 int ServerProcess::Stop() {

@@ -5,15 +5,19 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace apptest {
 
 class ServerProcess {
 public:
-    explicit ServerProcess(const std::string& home);
+    // `extra` options follow the home and port options.
+    explicit ServerProcess(const std::string& home, const std::vector<std::string>& extra = {});
     ~ServerProcess();
 
     int Port() const { return port_; }
+    // The next line the server prints after its "listening on" line.
+    std::string NextLine();
     bool Running() const { return pid_ > 0; }
     // Sends SIGTERM and answers the exit status (-1 when it did not end normally).
     int Stop();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/buttons/TBitBtn.h"
 #include "platform/buttons/TSpeedButton.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/controls/VirtualKeys.h"
@@ -16,6 +17,7 @@
 #include "platform/sysutils/Clock.h"
 #include "platform/sysutils/DateTime.h"
 #include "platform/sysutils/FormatSettings.h"
+#include "src/collaboration/NvNotify.h"
 #include "src/controls/BitCheckBox.h"
 #include "src/controls/NvRadioButton.h"
 #include "tests/platform/forms/UserClick.h"
@@ -122,19 +124,27 @@ TEST_F(BaseOptScheduleTest, NotifyGivesTheOneRecipientDocumentAndKeepsIt) {
     EXPECT_EQ(form->NotifyXml(), kOneRecipient);
 }
 
-TEST_F(BaseOptScheduleTest, TheNotifyButtonReadsThePortalSettingsAndKeepsTheDocument) {
+TEST_F(BaseOptScheduleTest, TheNotifyButtonReadsThePortalSettingsAndOpensTheNotificationForm) {
     TfrmOptTest* form = OptForm(true);
     fake->counter->counterAnswer = [](rt::DispatchArgs& a) {
         const std::string sql = rt::VarToStr(a[1][0]);
         const std::string value = sql.find("StartupPortal") != std::string::npos ? "Y" : "http://portal/ws";
         return rt::Variant::ArrayOf({rt::Variant::ArrayOf({value})});
     };
+    std::string opened;
+    rt::Application().SetModalDriver([&opened](rt::TCustomForm& modal) {
+        auto* notify = dynamic_cast<hemr::TfrmNotify*>(&modal);
+        ASSERT_NE(notify, nullptr) << "the button opens the notification form";
+        opened = notify->BuildReceiverXml();
+        EXPECT_TRUE(rt::test::UserClick(notify->BitBtn1));
+    });
     ShowSystemPage(*form);
     EXPECT_TRUE(rt::test::UserClick(form->chkNotify));
     EXPECT_TRUE(rt::test::UserClick(form->btnNotify));
     EXPECT_EQ(form->PortalStartup(), "Y");
     EXPECT_EQ(form->PortalService(), "http://portal/ws");
-    EXPECT_EQ(form->NotifyXml(), kOneRecipient);
+    EXPECT_EQ(opened, kOneRecipient) << "the form shows the document it was given";
+    EXPECT_EQ(form->NotifyXml(), kOneRecipient) << "with the portal on, OK writes the portal receiver back as it was";
     const auto* call = fake->counter->Last("GetCounter");
     ASSERT_NE(call, nullptr);
     EXPECT_EQ(rt::VarToStr(call->args[0]), "SIMPLESQL");

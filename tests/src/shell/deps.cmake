@@ -1,2 +1,5 @@
 # The converter loads Nvlanguage.so by name from the program's folder.
 add_dependencies(${name} Nvlanguage)
+# The notification form reaches the loopback portal through Pellwick.so.
+add_dependencies(${name} Pellwick)
+target_link_libraries(${name} PRIVATE hemr_portal)
