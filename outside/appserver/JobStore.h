@@ -5,6 +5,7 @@
 // six-digit number counting the jobs of that day ("20240115000003"), so its
 // first eight characters are the date the report runs under.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ public:
     // Raises EServerError for an unknown job.
     void UpdateStatus(const std::string& id, const std::string& error, rt::TDateTime moment);
     std::vector<JobRecord> List();
+    // Jobs this process accepted after row `rowId` (a LastRowId), in order;
+    // moves `rowId` past them.
+    std::vector<JobRecord> AcceptedHereAfter(int64_t& rowId);
     // The job of that identifier, nullopt when there is none.
     std::optional<JobRecord> Find(const std::string& id);
 

@@ -4,6 +4,31 @@
 
 namespace appserver {
 
+namespace {
+
+bool HasColumn(SqliteDb& db, const std::string& table, const std::string& column) {
+    SqliteStatement q = db.Prepare("SELECT 1 FROM pragma_table_info(?) WHERE name = ?");
+    q.Bind(1, table).Bind(2, column);
+    return q.Step();
+}
+
+// Databases of earlier builds lack the columns added since; added once, in one
+// transaction, so that two server objects opening the file together do not both add them.
+void AddMissingColumns(SqliteDb& db) {
+    const char* added[][3] = {{"JOBS", "SERVER_PROCESS", "TEXT NOT NULL DEFAULT ''"},
+                              {"REPORTS", "HTML_FILE", "TEXT NOT NULL DEFAULT ''"},
+                              {"REPORTS", "SERVER_PROCESS", "TEXT NOT NULL DEFAULT ''"}};
+    if (HasColumn(db, "REPORTS", "SERVER_PROCESS"))
+        return;
+    SqliteTransaction tx(db);
+    for (const auto& [table, column, type] : added)
+        if (!HasColumn(db, table, column))
+            db.Exec(std::string("ALTER TABLE ") + table + " ADD COLUMN " + column + " " + type);
+    tx.Commit();
+}
+
+}  // namespace
+
 void CreateSchema(SqliteDb& db) {
     db.Exec(R"SQL(
 CREATE TABLE IF NOT EXISTS SEEDINFO (NAME TEXT PRIMARY KEY, VALUE TEXT NOT NULL);
@@ -33,17 +58,19 @@ CREATE TABLE IF NOT EXISTS SCHEMES (NCONDITION TEXT NOT NULL, CREATOR TEXT NOT N
   PRIMARY KEY (NCONDITION, CREATOR, PROGRAMME));
 CREATE TABLE IF NOT EXISTS JOBS (JOB_ID TEXT PRIMARY KEY, PROGRAMME TEXT NOT NULL, CREATOR TEXT NOT NULL,
   COMPANY TEXT NOT NULL, COMPUTER TEXT NOT NULL, SUBMITTED TEXT NOT NULL, STATUS TEXT NOT NULL,
-  LAST_ERROR TEXT NOT NULL, STATUS_TIME TEXT NOT NULL, CONDITIONS TEXT NOT NULL);
+  LAST_ERROR TEXT NOT NULL, STATUS_TIME TEXT NOT NULL, CONDITIONS TEXT NOT NULL,
+  SERVER_PROCESS TEXT NOT NULL DEFAULT '');
 CREATE TABLE IF NOT EXISTS COUNTERS (NAME TEXT NOT NULL, KEYTEXT TEXT NOT NULL, COMPANY TEXT NOT NULL,
   VALUE INTEGER NOT NULL, PRIMARY KEY (NAME, KEYTEXT, COMPANY));
 CREATE TABLE IF NOT EXISTS HELPLOG (ID INTEGER PRIMARY KEY AUTOINCREMENT, SYSTEM TEXT NOT NULL,
   TOPIC TEXT NOT NULL, CALLED_AT TEXT NOT NULL);
 CREATE TABLE IF NOT EXISTS REPORTS (REPORT_ID TEXT PRIMARY KEY, JOB_ID TEXT NOT NULL, PROGRAMME TEXT NOT NULL,
   CREATOR TEXT NOT NULL, COMPANY TEXT NOT NULL, CSV_FILE TEXT NOT NULL, TEXT_FILE TEXT NOT NULL,
-  CREATED TEXT NOT NULL);
+  CREATED TEXT NOT NULL, HTML_FILE TEXT NOT NULL DEFAULT '', SERVER_PROCESS TEXT NOT NULL DEFAULT '');
 CREATE INDEX IF NOT EXISTS REPORTS_JOB ON REPORTS (JOB_ID);
 CREATE TABLE IF NOT EXISTS PHRASES (USER_ID TEXT PRIMARY KEY, PHRASE TEXT NOT NULL);
 )SQL");
+    AddMissingColumns(db);
 }
 
 }  // namespace appserver

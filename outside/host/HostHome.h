@@ -36,7 +36,4 @@ private:
     std::string folder_;
 };
 
-// Writes `bytes` to `file` through a temporary file, so a reader never sees half of it.
-void WriteFileAtomically(const std::string& file, const std::string& bytes);
-
 }  // namespace host

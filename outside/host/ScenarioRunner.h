@@ -36,6 +36,8 @@ public:
     void RunModeless();
 
     bool Failed() const { return failed_; }
+    // Steps not run yet: after the form closed, none may be left.
+    const std::deque<nlohmann::json>& StepsLeft() const { return steps_; }
 
 private:
     void RunStep(const nlohmann::json& step);

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/automation/BoundedJson.h"
 #include "platform/automation/Dispatch.h"
 #include "platform/core/Exceptions.h"
 #include "platform/remote/CurlSession.h"
@@ -19,12 +20,15 @@ constexpr int32_t RPC_E_DISCONNECTED = static_cast<int32_t>(0x80010108);
 HttpJsonClient::HttpJsonClient(std::string baseUrl) : baseUrl_(std::move(baseUrl)) {}
 
 HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json& request) const {
+    return PostText(path, request.dump());
+}
+
+HttpJsonReply HttpJsonClient::PostText(const std::string& path, const std::string& payload) const {
     CurlGlobalInit();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl)
         throw EOleSysError("Cannot start an HTTP request", RPC_E_DISCONNECTED);
     std::string url = baseUrl_ + path;
-    std::string payload = request.dump();
     std::string answer;
     curl_slist* headers = curl_slist_append(nullptr, "Content-Type: application/json");
     std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headerList(headers, curl_slist_free_all);
@@ -45,9 +49,12 @@ HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json
                            RPC_E_DISCONNECTED);
     HttpJsonReply reply;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &reply.status);
-    reply.body = nlohmann::json::parse(answer, nullptr, false);
-    if (reply.body.is_discarded())
+    try {
+        // The answer is decoded further into variants: its depth is bounded like a request's.
+        reply.body = ParseBoundedJson(answer);
+    } catch (const EConvertError&) {
         reply.body = nullptr;
+    }
     return reply;
 }
 
