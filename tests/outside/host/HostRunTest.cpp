@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -105,6 +107,18 @@ TEST(HostRun, AScenarioNestedTooDeepIsRefusedWithAClearError) {
         EXPECT_NE(error.find("deep.json"), std::string::npos) << error;
         EXPECT_NE(error.find("nested deeper than"), std::string::npos) << error;
     }
+}
+
+// A KestrelC.ini that was a device was read whole, for as long as the device gave bytes.
+TEST(HostRun, AConfigurationThatIsNoPlainFileIsRefusedNamingIt) {
+    rt_test::TempFolder temp;
+    const std::string home = temp.Path() + "/home";
+    std::filesystem::create_directories(home);
+    ASSERT_EQ(::symlink("/dev/zero", (home + "/KestrelC.ini").c_str()), 0);
+    const HostRun run = RunHost(home, SourceFolder() + "/docs/examples/hemr07.json");
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_FALSE(run.lines.empty());
+    EXPECT_EQ(run.lines[0].value("error", ""), "\"" + home + "/KestrelC.ini\" refused: it is not a regular file");
 }
 
 // Exit code 0 says every step ran; steps dropped because the form had closed said so too.
