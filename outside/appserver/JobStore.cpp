@@ -2,12 +2,9 @@
 
 #include <cstdio>
 
-<<<<<<< HEAD
 #include "outside/appserver/JobSchedule.h"
-#include "outside/appserver/RunStore.h"
-=======
 #include "outside/appserver/ProcessIdentity.h"
->>>>>>> h15b
+#include "outside/appserver/RunStore.h"
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/automation/BoundedJson.h"

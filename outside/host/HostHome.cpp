@@ -40,14 +40,10 @@ bool IsOlder(const timespec& a, const timespec& b) {
     return a.tv_sec != b.tv_sec ? a.tv_sec < b.tv_sec : a.tv_nsec < b.tv_nsec;
 }
 
-<<<<<<< HEAD
-HostHome::HostHome(std::string folder, LibraryUpdates updates)
-    : folder_(folder.empty() ? DefaultFolder() : std::move(folder)), updates_(updates) {
-=======
 }  // namespace
 
-HostHome::HostHome(std::string folder) : folder_(folder.empty() ? DefaultFolder() : std::move(folder)) {
->>>>>>> h15b
+HostHome::HostHome(std::string folder, LibraryUpdates updates)
+    : folder_(folder.empty() ? DefaultFolder() : std::move(folder)), updates_(updates) {
     while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
     folder_ = std::filesystem::absolute(folder_).lexically_normal().string();
     while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
@@ -82,18 +78,11 @@ void HostHome::Prepare(const std::string& binFolder) const {
     std::filesystem::create_directories(ServerFolder(), ec);
     if (ec) throw std::runtime_error("cannot create the install folder " + folder_ + ": " + ec.message());
     // The registry file follows the folder and the build; the configuration is the user's once written.
-<<<<<<< HEAD
-    WriteFileAtomically(RegistryFile(), RegistryText(binFolder));
-    const std::string ini = folder_ + "/KestrelC.ini";
-    if (!std::filesystem::exists(ini)) WriteFileAtomically(ini, EmbeddedDefault("KestrelC.ini"));
-    const std::string serverIni = ServerFolder() + "/KestrelS.ini";
-    if (!std::filesystem::exists(serverIni)) WriteFileAtomically(serverIni, EmbeddedDefault("KestrelS.ini"));
-=======
     // Another shell may prepare the same folder at the same time: each writes whole files under
     // names of its own and renames them into place, and the first configuration written stays.
     rt::WriteFileAtomically(RegistryFile(), RegistryText(binFolder));
     rt::CreateFileAtomically(folder_ + "/KestrelC.ini", EmbeddedDefault("KestrelC.ini"));
->>>>>>> h15b
+    rt::CreateFileAtomically(ServerFolder() + "/KestrelS.ini", EmbeddedDefault("KestrelS.ini"));
     InstallServerLibraries(binFolder);
     ::setenv("NVR_REGISTRY", RegistryFile().c_str(), 1);
     // The client is a Simplified Chinese installation unless the caller says otherwise.

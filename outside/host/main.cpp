@@ -21,11 +21,8 @@
 #include "outside/host/PluginSession.h"
 #include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
-<<<<<<< HEAD
 #include "outside/host/serve/ServeCommand.h"
-=======
 #include "platform/automation/BoundedJson.h"
->>>>>>> h15b
 #include "platform/os/DynLib.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
@@ -130,33 +127,19 @@ int main(int argc, char** argv) {
 
     host::Transcript transcript(stdout);
     nlohmann::json scenario;
-<<<<<<< HEAD
     if (options.command == "run") {
         try {
-            std::ifstream in(options.scenario, std::ios::binary);
-            if (!in) throw std::runtime_error("cannot read " + options.scenario);
-            scenario = nlohmann::json::parse(in);
+            std::string text;
+            if (!rt::ReadFileToString(options.scenario, text)) throw std::runtime_error("cannot read " + options.scenario);
+            // Steps, parameters and arguments are walked and copied as they run: bounded when read.
+            scenario = rt::ParseBoundedJson(text);
             if (!scenario.is_object()) throw std::runtime_error("a scenario is a JSON object");
             if (scenario.contains("steps") && !scenario["steps"].is_array())
                 throw std::runtime_error("steps must be a list");
         } catch (const std::exception& e) {
-            transcript.Error(std::string("scenario: ") + e.what());
+            transcript.Error("scenario " + options.scenario + ": " + e.what());
             return 1;
         }
-=======
-    try {
-        std::string text;
-        if (!rt::ReadFileToString(options.scenario, text)) throw std::runtime_error("cannot read " + options.scenario);
-        // Steps, parameters and arguments are walked and copied as they run: bounded when read.
-        scenario = rt::ParseBoundedJson(text);
-        if (!scenario.is_object()) throw std::runtime_error("a scenario is a JSON object");
-        if (scenario.contains("steps") && !scenario["steps"].is_array())
-            throw std::runtime_error("steps must be a list");
-    } catch (const std::exception& e) {
-        transcript.Error("scenario " + options.scenario + ": " + e.what());
-        return 1;
->>>>>>> h15b
-    }
 
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";
