@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "outside/appserver/JobSchedule.h"
+#include "outside/appserver/ProcessIdentity.h"
 #include "outside/appserver/RunStore.h"
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/ServerValues.h"
+#include "platform/automation/BoundedJson.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/core/Exceptions.h"
 #include "platform/sysutils/Clock.h"
@@ -69,7 +71,7 @@ std::string JobStore::Add(const rt::Variant& conditions, const std::string& comp
     std::string id = NextId(rt::FormatDateTime("yyyymmdd", now));
     store_->Db()
         .Prepare("INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
-                 "STATUS_TIME, CONDITIONS) VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?)")
+                 "STATUS_TIME, CONDITIONS, SERVER_PROCESS) VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?, ?)")
         .Bind(1, id)
         .Bind(2, program)
         .Bind(3, EnvText(conditions, 5))
@@ -77,6 +79,7 @@ std::string JobStore::Add(const rt::Variant& conditions, const std::string& comp
         .Bind(5, computer)
         .Bind(6, MomentText(now))
         .Bind(7, json)
+        .Bind(8, ThisProcessIdentity())
         .Run();
     if (runner == Runner::Server)
         RunStore(store_).Plan(id, program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
@@ -102,26 +105,38 @@ void JobStore::UpdateStatus(const std::string& id, const std::string& error, rt:
 namespace {
 
 constexpr const char* kJobColumns =
-    "SELECT JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, STATUS_TIME, CONDITIONS "
-    "FROM JOBS";
+    "SELECT JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, STATUS_TIME, CONDITIONS";
 
 }  // namespace
 
 JobRecord JobStore::ReadJob(SqliteStatement& q) {
     return JobRecord{q.Text(0), q.Text(1), q.Text(2), q.Text(3), q.Text(4), q.Text(5), q.Text(6), q.Text(7), q.Text(8),
-                     rt::VariantFromJson(nlohmann::json::parse(q.Text(9)))};
+                     rt::VariantFromJson(rt::ParseBoundedJson(q.Text(9)))};
 }
 
 std::vector<JobRecord> JobStore::List() {
-    SqliteStatement q = store_->Db().Prepare(std::string(kJobColumns) + " ORDER BY JOB_ID");
+    SqliteStatement q = store_->Db().Prepare(std::string(kJobColumns) + " FROM JOBS ORDER BY JOB_ID");
     std::vector<JobRecord> jobs;
     while (q.Step())
         jobs.push_back(ReadJob(q));
     return jobs;
 }
 
+std::vector<JobRecord> JobStore::AcceptedHereAfter(int64_t& rowId) {
+    SqliteStatement q = store_->Db().Prepare(std::string(kJobColumns) +
+                                             ", rowid FROM JOBS WHERE rowid > ? AND SERVER_PROCESS = ? ORDER BY rowid");
+    q.Bind(1, rowId).Bind(2, ThisProcessIdentity());
+    std::vector<JobRecord> jobs;
+    while (q.Step()) {
+        // Past the row first: a record that cannot be read must not hold up the ones after it.
+        rowId = q.Int(10);
+        jobs.push_back(ReadJob(q));
+    }
+    return jobs;
+}
+
 std::optional<JobRecord> JobStore::Find(const std::string& id) {
-    SqliteStatement q = store_->Db().Prepare(std::string(kJobColumns) + " WHERE JOB_ID = ?");
+    SqliteStatement q = store_->Db().Prepare(std::string(kJobColumns) + " FROM JOBS WHERE JOB_ID = ?");
     q.Bind(1, id);
     if (!q.Step())
         return std::nullopt;

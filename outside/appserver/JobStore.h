@@ -38,6 +38,9 @@ public:
     // Raises EServerError for an unknown job.
     void UpdateStatus(const std::string& id, const std::string& error, rt::TDateTime moment);
     std::vector<JobRecord> List();
+    // Jobs this process accepted after row `rowId` (a LastRowId), in order;
+    // moves `rowId` past them.
+    std::vector<JobRecord> AcceptedHereAfter(int64_t& rowId);
     // The job of that identifier, nullopt when there is none.
     std::optional<JobRecord> Find(const std::string& id);
 

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "platform/automation/BoundedJson.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/core/Exceptions.h"
 #include "platform/remote/RemoteProtocol.h"
@@ -97,8 +98,13 @@ size_t ObjectBroker::SessionCount() const {
 
 ObjectBroker::Reply ObjectBroker::Handle(const std::string& path, const std::string& body) {
     try {
-        json request = json::parse(body, nullptr, false);
-        if (request.is_discarded() || !request.is_object())
+        json request;
+        try {
+            request = rt::ParseBoundedJson(body);
+        } catch (const rt::EConvertError& e) {
+            throw BadRequest(400, "The request is not a JSON object: " + e.Message());
+        }
+        if (!request.is_object())
             throw BadRequest(400, "The request is not a JSON object");
         if (path == "/connect")
             return Connect(request);

@@ -3,8 +3,10 @@
 // manager can open a job's report later. One record per report name; a job
 // run again keeps every run, and the newest is the one a job opens.
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "outside/appserver/ServerStore.h"
 
@@ -15,6 +17,7 @@ struct ReportRecord {
     std::string jobId;     // "" for a direct run without a logged job
     std::string program, creator, company;
     std::string csvFile, textFile;  // full paths
+    std::string htmlFile;           // full path, "" when none was written
     std::string created;            // "YYYY-MM-DD hh:nn:ss.zzz"
 };
 
@@ -28,6 +31,9 @@ public:
     std::optional<ReportRecord> FindByJob(const std::string& jobId);
     // True when a report of that name is recorded.
     bool Exists(const std::string& reportId);
+    // Reports this process recorded (or recorded again) after row `rowId` (a
+    // LastRowId), in order; moves `rowId` past them.
+    std::vector<ReportRecord> WrittenHereAfter(int64_t& rowId);
 
 private:
     StorePtr store_;

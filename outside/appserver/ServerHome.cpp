@@ -6,6 +6,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/os/Paths.h"
 #include "platform/os/Registry.h"
+#include "platform/os/RegistryException.h"
 #include "platform/sysutils/StrUtils.h"
 
 namespace appserver {
@@ -19,8 +20,8 @@ std::string RegistryServerPath() {
         if (!reg.OpenKeyReadOnly("\\Software\\NVR\\Kestrel"))
             return "";
         return rt::Trim(reg.ReadString("ServerPath"));
-    } catch (const rt::Exception&) {
-        return "";  // a value of the wrong type counts as missing
+    } catch (const rt::ERegistryException&) {
+        return "";  // a value of the wrong type counts as missing; a refused registry file is reported
     }
 }
 

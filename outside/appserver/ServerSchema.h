@@ -22,11 +22,13 @@
 //   SCHEMES   NCONDITION, CREATOR, PROGRAMME, CREATE_DATE, SCONDITION, VCONDITION
 //   JOBS      JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS
 //             (QUEUED/DONE/FAILED), LAST_ERROR, STATUS_TIME, CONDITIONS (lossless
-//             JSON of the whole condition array)
+//             JSON of the whole condition array), SERVER_PROCESS (the process
+//             that accepted it, ProcessIdentity.h)
 //   COUNTERS  NAME, KEYTEXT, COMPANY, VALUE   sequence counters of GetCounter
 //   HELPLOG   ID, SYSTEM, TOPIC, CALLED_AT   topics asked for through CallHelp
 //   REPORTS   REPORT_ID (file base name), JOB_ID ('' for an unlogged direct run),
-//             PROGRAMME, CREATOR, COMPANY, CSV_FILE, TEXT_FILE, CREATED
+//             PROGRAMME, CREATOR, COMPANY, CSV_FILE, TEXT_FILE, CREATED, HTML_FILE
+//             ('' when none), SERVER_PROCESS (the process that wrote them)
 //             report files written by the programs' server libraries
 //   PHRASES   USER_ID, PHRASE                 the phrase GetPhrase answers a user
 
@@ -34,6 +36,7 @@ namespace appserver {
 
 class SqliteDb;
 
+// Creates what is missing, columns added since earlier builds included.
 void CreateSchema(SqliteDb& db);
 
 }  // namespace appserver

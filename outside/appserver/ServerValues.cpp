@@ -59,4 +59,9 @@ TextRows ReadRows(SqliteStatement& statement) {
     return rows;
 }
 
+int64_t LastRowId(SqliteDb& db, const char* table) {
+    SqliteStatement q = db.Prepare(std::string("SELECT IFNULL(MAX(rowid), 0) FROM ") + table);
+    return q.Step() ? q.Int(0) : 0;
+}
+
 }  // namespace appserver

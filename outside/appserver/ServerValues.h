@@ -2,6 +2,7 @@
 // Conversions between call arguments, result arrays and database rows that
 // every server object uses.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,10 @@ rt::Variant RowsVariant(const TextRows& rows);
 
 // All remaining rows of a statement, every column as text.
 TextRows ReadRows(SqliteStatement& statement);
+
+class SqliteDb;
+// The highest row number of one of the server's own tables, 0 when it is empty:
+// what a later look starts after.
+int64_t LastRowId(SqliteDb& db, const char* table);
 
 }  // namespace appserver

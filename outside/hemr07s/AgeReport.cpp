@@ -124,7 +124,8 @@ appserver::ReportRecord AgeReport::Run(const SvrRunArguments& a) {
     record.created = rt::FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", now);
     rt::WriteFileAtomically(record.csvFile, ReportCsv(counts));
     rt::WriteFileAtomically(record.textFile, ReportTextTable(heading, conditions, counts));
-    rt::WriteFileAtomically(folder + record.reportId + ".html", ReportHtml(heading, conditions, counts));
+    record.htmlFile = folder + record.reportId + ".html";
+    rt::WriteFileAtomically(record.htmlFile, ReportHtml(heading, conditions, counts));
 
     appserver::ReportStore(store_).Record(record);
     appserver::JobStore jobs(store_);

@@ -1,11 +1,14 @@
 #include "outside/host/HostHome.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include "platform/core/EmbeddedFile.h"
+#include "platform/os/Files.h"
 
 const rt::EmbeddedFile* HostDefaultFiles(size_t& count);
 
@@ -33,22 +36,11 @@ std::string EmbeddedDefault(const char* name) {
     return std::string(file->Bytes());
 }
 
-}  // namespace
-
-void WriteFileAtomically(const std::string& file, const std::string& bytes) {
-    const std::string temp = file + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << bytes;
-        if (!out.flush()) throw std::runtime_error("cannot write " + temp);
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        throw std::runtime_error("cannot write " + file);
-    }
+bool IsOlder(const timespec& a, const timespec& b) {
+    return a.tv_sec != b.tv_sec ? a.tv_sec < b.tv_sec : a.tv_nsec < b.tv_nsec;
 }
+
+}  // namespace
 
 HostHome::HostHome(std::string folder, LibraryUpdates updates)
     : folder_(folder.empty() ? DefaultFolder() : std::move(folder)), updates_(updates) {
@@ -86,11 +78,11 @@ void HostHome::Prepare(const std::string& binFolder) const {
     std::filesystem::create_directories(ServerFolder(), ec);
     if (ec) throw std::runtime_error("cannot create the install folder " + folder_ + ": " + ec.message());
     // The registry file follows the folder and the build; the configuration is the user's once written.
-    WriteFileAtomically(RegistryFile(), RegistryText(binFolder));
-    const std::string ini = folder_ + "/KestrelC.ini";
-    if (!std::filesystem::exists(ini)) WriteFileAtomically(ini, EmbeddedDefault("KestrelC.ini"));
-    const std::string serverIni = ServerFolder() + "/KestrelS.ini";
-    if (!std::filesystem::exists(serverIni)) WriteFileAtomically(serverIni, EmbeddedDefault("KestrelS.ini"));
+    // Another shell may prepare the same folder at the same time: each writes whole files under
+    // names of its own and renames them into place, and the first configuration written stays.
+    rt::WriteFileAtomically(RegistryFile(), RegistryText(binFolder));
+    rt::CreateFileAtomically(folder_ + "/KestrelC.ini", EmbeddedDefault("KestrelC.ini"));
+    rt::CreateFileAtomically(ServerFolder() + "/KestrelS.ini", EmbeddedDefault("KestrelS.ini"));
     InstallServerLibraries(binFolder);
     ::setenv("NVR_REGISTRY", RegistryFile().c_str(), 1);
     // The client is a Simplified Chinese installation unless the caller says otherwise.
@@ -100,13 +92,27 @@ void HostHome::Prepare(const std::string& binFolder) const {
 void HostHome::InstallServerLibraries(const std::string& binFolder) const {
     // The server's default work-library folder, where a direct run finds the
     // program's server library; a newer build replaces the installed copy.
-    const std::filesystem::path packages = ServerFolder() + "/S_PKG";
-    const std::filesystem::path built = binFolder + "/HEMR07S.so";
-    std::error_code ec;
-    if (!std::filesystem::exists(built, ec)) return;
-    std::filesystem::create_directories(packages, ec);
-    std::filesystem::copy_file(built, packages / built.filename(), std::filesystem::copy_options::update_existing, ec);
-    if (ec) throw std::runtime_error("cannot install " + built.string() + " into " + packages.string() + ": " + ec.message());
+    // The copy is renamed into place whole, as another process may have the
+    // old one loaded, and a link there is replaced rather than written through.
+    const std::string packages = ServerFolder() + "/S_PKG";
+    const std::string built = binFolder + "/HEMR07S.so";
+    const std::string installed = packages + "/HEMR07S.so";
+    struct stat source {};
+    if (::stat(built.c_str(), &source) != 0) return;
+    struct stat copy {};
+    if (::lstat(installed.c_str(), &copy) == 0 && S_ISREG(copy.st_mode) && !IsOlder(copy.st_mtim, source.st_mtim))
+        return;
+    std::string bytes;
+    if (!rt::ForceDirectories(packages) || !rt::ReadFileToString(built, bytes))
+        throw std::runtime_error("cannot install " + built + " into " + packages);
+    try {
+        rt::WriteFileAtomically(installed, bytes);
+    } catch (const std::exception& e) {
+        throw std::runtime_error("cannot install " + built + " into " + packages + ": " + e.what());
+    }
+    // The copy carries the build's time, so that a copy as new as the build is kept next time.
+    const struct timespec times[2] = {source.st_atim, source.st_mtim};
+    ::utimensat(AT_FDCWD, installed.c_str(), times, AT_SYMLINK_NOFOLLOW);
 }
 
 }  // namespace host

@@ -43,7 +43,4 @@ private:
     LibraryUpdates updates_;
 };
 
-// Writes `bytes` to `file` through a temporary file, so a reader never sees half of it.
-void WriteFileAtomically(const std::string& file, const std::string& bytes);
-
 }  // namespace host

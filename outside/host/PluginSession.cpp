@@ -68,6 +68,12 @@ bool PluginSession::Drive(hemr::IDLLController& controller, const nlohmann::json
     }
     if (scenario.value("modal", true)) {
         controller.ShowModal();
+        // The form closed before the scenario ended: what the user meant to do next never happened.
+        if (!runner.StepsLeft().empty()) {
+            transcript_.Error(std::to_string(runner.StepsLeft().size()) + " step(s) left after the form closed, from " +
+                              runner.StepsLeft().front().dump());
+            return false;
+        }
     } else {
         controller.SetVisible(-1);
         runner.RunModeless();

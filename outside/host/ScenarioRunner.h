@@ -37,6 +37,8 @@ public:
     void RunModeless();
 
     bool Failed() const { return failed_; }
+    // Steps not run yet: after the form closed, none may be left.
+    const std::deque<nlohmann::json>& StepsLeft() const { return steps_; }
 
     // One step on the active form, as the modal driver runs it; a step that
     // cannot run fails the scenario.

@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +23,9 @@
 #include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
 #include "outside/host/serve/ServeCommand.h"
+#include "platform/automation/BoundedJson.h"
 #include "platform/os/DynLib.h"
+#include "platform/os/Files.h"
 #include "platform/os/Paths.h"
 
 namespace {
@@ -129,17 +130,17 @@ int main(int argc, char** argv) {
     nlohmann::json scenario;
     if (options.command == "run") {
         try {
-            std::ifstream in(options.scenario, std::ios::binary);
-            if (!in) throw std::runtime_error("cannot read " + options.scenario);
-            scenario = nlohmann::json::parse(in);
+            std::string text;
+            if (!rt::ReadFileToString(options.scenario, text)) throw std::runtime_error("cannot read " + options.scenario);
+            // Steps, parameters and arguments are walked and copied as they run: bounded when read.
+            scenario = rt::ParseBoundedJson(text);
             if (!scenario.is_object()) throw std::runtime_error("a scenario is a JSON object");
             if (scenario.contains("steps") && !scenario["steps"].is_array())
                 throw std::runtime_error("steps must be a list");
         } catch (const std::exception& e) {
-            transcript.Error(std::string("scenario: ") + e.what());
+            transcript.Error("scenario " + options.scenario + ": " + e.what());
             return 1;
         }
-    }
 
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";

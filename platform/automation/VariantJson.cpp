@@ -159,29 +159,38 @@ nlohmann::json ArrayToJson(const Variant& value) {
     return out;
 }
 
+// The high bound of `count` elements from `low`; raises for bounds no array can have.
+int HighBoundOf(const nlohmann::json& low, size_t count) {
+    const int64_t high = low.get<int64_t>() + static_cast<int64_t>(count) - 1;
+    if (low.get<int64_t>() < INT32_MIN || high > INT32_MAX)
+        throw EConvertError("Array bounds out of range in variant JSON");
+    return static_cast<int>(high);
+}
+
 Variant ArrayFromJson(const nlohmann::json& json) {
     const nlohmann::json& low = json.at("low");
     if (low.is_number_integer()) {
         const nlohmann::json& items = json.at("items");
         int lo = low.get<int>();
-        Variant result = Variant::CreateArray({{lo, lo + static_cast<int>(items.size()) - 1}});
+        Variant result = Variant::CreateArray({{lo, HighBoundOf(low, items.size())}});
         for (size_t i = 0; i < items.size(); ++i)
             result[lo + static_cast<int>(i)] = VariantFromJson(items[i]);
         return result;
     }
     const nlohmann::json& rows = json.at("rows");
-    int lo1 = low.at(0).get<int>();
-    int lo2 = low.at(1).get<int>();
     // An array without rows still has a second dimension; its size travels apart.
-    int count2 = json.contains("count2") ? json["count2"].get<int>()
-                                         : (rows.empty() ? 0 : static_cast<int>(rows[0].size()));
-    Variant result = Variant::CreateArray({{lo1, lo1 + static_cast<int>(rows.size()) - 1}, {lo2, lo2 + count2 - 1}});
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (static_cast<int>(rows[i].size()) != count2)
+    const size_t count2 = json.contains("count2") ? json["count2"].get<size_t>() : (rows.empty() ? 0 : rows[0].size());
+    // Checked before anything is allocated: a stated size must match the rows sent.
+    for (const nlohmann::json& row : rows)
+        if (!row.is_array() || row.size() != count2)
             throw EConvertError("Ragged two-dimensional array in variant JSON");
-        for (int j = 0; j < count2; ++j)
-            result.At(lo1 + static_cast<int>(i), lo2 + j) = VariantFromJson(rows[i][static_cast<size_t>(j)]);
-    }
+    const int lo1 = HighBoundOf(low.at(0), 1);
+    const int lo2 = HighBoundOf(low.at(1), 1);
+    Variant result = Variant::CreateArray({{lo1, HighBoundOf(low.at(0), rows.size())},
+                                           {lo2, HighBoundOf(low.at(1), count2)}});
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (size_t j = 0; j < count2; ++j)
+            result.At(lo1 + static_cast<int>(i), lo2 + static_cast<int>(j)) = VariantFromJson(rows[i][j]);
     return result;
 }
 

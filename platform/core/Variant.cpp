@@ -39,9 +39,11 @@ VarArray::VarArray(std::vector<Bound> bounds) : bounds_(std::move(bounds)) {
         throw EVariantArrayCreateError("Error creating variant or safe array");
     size_t total = 1;
     for (const Bound& b : bounds_) {
-        if (b.high < b.low - 1)
+        // Counted wide: bounds near the ends of the integer range must not wrap.
+        const int64_t count = static_cast<int64_t>(b.high) - b.low + 1;
+        if (count < 0 || count > INT32_MAX)
             throw EVariantArrayCreateError("Error creating variant or safe array");
-        total *= static_cast<size_t>(b.Count());
+        total *= static_cast<size_t>(count);
     }
     items_.resize(total);
 }

@@ -3,9 +3,10 @@
 #include "platform/core/Exceptions.h"
 #include "platform/os/Paths.h"
 
-#include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <random>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,7 +46,8 @@ std::string DirectoryOf(const std::string& nativeName) {
 // Permissions for the new contents: the old file's, or the default for new files.
 mode_t TargetMode(const std::string& nativeName) {
     struct stat info;
-    if (::stat(nativeName.c_str(), &info) == 0) return info.st_mode & 07777;
+    // A link's target lends it nothing: the new file replaces the link itself.
+    if (::lstat(nativeName.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -63,9 +65,41 @@ void SyncDirectory(const std::string& directory) {
     throw EOSError::FromLastError("Cannot write \"" + fileName + "\" (" + step + ")");
 }
 
+// A name nobody can guess: a file placed there in advance (a link to
+// somewhere else) would make the exclusive create fail, never redirect it.
 std::string TemporaryNameFor(const std::string& nativeName) {
-    static std::atomic<unsigned> counter{0};
-    return nativeName + ".~" + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+    static const char* digits = "0123456789abcdef";
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    std::string suffix;
+    for (int i = 0; i < 16; ++i) suffix += digits[random() % 16];
+    return nativeName + ".~" + suffix + ".tmp";
+}
+
+// Writes `bytes` into a new temporary file beside `native`, created exclusively
+// (O_EXCL does not follow a link), flushed and closed; answers its name.
+std::string WriteTemporaryBeside(const std::string& native, const std::string& fileName, const std::string& bytes) {
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
+        temporary = TemporaryNameFor(native);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) RaiseWriteFailure("create temporary file", fileName, errno);
+    const char* failedStep = nullptr;
+    if (::fchmod(fd, TargetMode(native)) != 0) failedStep = "set permissions";
+    else if (!WriteAll(fd, bytes.data(), bytes.size())) failedStep = "write contents";
+    else if (::fsync(fd) != 0) failedStep = "flush contents";
+    int error = errno;
+    if (!CloseChecked(fd) && !failedStep) {
+        failedStep = "close temporary file";
+        error = errno;
+    }
+    if (failedStep) {
+        ::unlink(temporary.c_str());
+        RaiseWriteFailure(failedStep, fileName, error);
+    }
+    return temporary;
 }
 
 }  // namespace
@@ -117,27 +151,67 @@ bool AppendLineToFile(const std::string& fileName, const std::string& line) {
 void WriteFileAtomically(const std::string& fileName, const std::string& bytes) {
     if (fileName.empty()) throw EInOutError("Cannot write a file without a name", 2);
     std::string native = ToNativePath(fileName);
-    std::string temporary = TemporaryNameFor(native);
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) RaiseWriteFailure("create temporary file", fileName, errno);
-    const char* failedStep = nullptr;
-    if (::fchmod(fd, TargetMode(native)) != 0) failedStep = "set permissions";
-    else if (!WriteAll(fd, bytes.data(), bytes.size())) failedStep = "write contents";
-    else if (::fsync(fd) != 0) failedStep = "flush contents";
-    int error = errno;
-    if (!CloseChecked(fd) && !failedStep) {
-        failedStep = "close temporary file";
-        error = errno;
-    }
-    if (!failedStep && ::rename(temporary.c_str(), native.c_str()) != 0) {
-        failedStep = "replace file";
-        error = errno;
-    }
-    if (failedStep) {
+    std::string temporary = WriteTemporaryBeside(native, fileName, bytes);
+    // rename replaces a link at the target itself, never the file it points to.
+    if (::rename(temporary.c_str(), native.c_str()) != 0) {
+        int error = errno;
         ::unlink(temporary.c_str());
-        RaiseWriteFailure(failedStep, fileName, error);
+        RaiseWriteFailure("replace file", fileName, error);
     }
     SyncDirectory(DirectoryOf(native));
+}
+
+bool CreateFileAtomically(const std::string& fileName, const std::string& bytes) {
+    if (fileName.empty()) throw EInOutError("Cannot write a file without a name", 2);
+    std::string native = ToNativePath(fileName);
+    std::string temporary = WriteTemporaryBeside(native, fileName, bytes);
+    // Both calls refuse any existing name, a dangling link included.
+    int placed = ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, native.c_str(), RENAME_NOREPLACE);
+    int error = errno;
+    if (placed != 0 && (error == EINVAL || error == ENOSYS)) {
+        // The file system cannot rename without replacing: a hard link can.
+        placed = ::link(temporary.c_str(), native.c_str());
+        error = errno;
+        ::unlink(temporary.c_str());
+    } else if (placed != 0) {
+        ::unlink(temporary.c_str());
+    }
+    if (placed != 0 && error == EEXIST) return false;
+    if (placed != 0) RaiseWriteFailure("create file", fileName, error);
+    SyncDirectory(DirectoryOf(native));
+    return true;
+}
+
+bool ReadSmallFile(const std::string& fileName, std::string& bytes, size_t maxBytes) {
+    if (fileName.empty()) return false;
+    // Non-blocking, so that opening a pipe does not wait for a writer.
+    int fd = ::open(ToNativePath(fileName).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    auto refuse = [&](const std::string& why) {
+        ::close(fd);
+        throw EInOutError("\"" + fileName + "\" refused: " + why, 2);
+    };
+    const std::string tooLarge = "it holds more than " + std::to_string(maxBytes) + " bytes";
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) refuse("it is not a regular file");
+    if (static_cast<uint64_t>(info.st_size) > maxBytes) refuse(tooLarge);
+    std::string contents;
+    char buffer[65536];
+    // One byte past the limit tells a file that grew while it was read.
+    while (contents.size() <= maxBytes) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (got == 0) break;
+        contents.append(buffer, static_cast<size_t>(got));
+    }
+    if (contents.size() > maxBytes) refuse(tooLarge);
+    ::close(fd);
+    bytes = std::move(contents);
+    return true;
 }
 
 bool ReadFileToString(const std::string& fileName, std::string& bytes) {

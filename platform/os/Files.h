@@ -2,6 +2,7 @@
 // File services. Failures are reported by the result (false) rather than
 // raised, as the original functions do, except where noted.
 
+#include <cstddef>
 #include <string>
 
 namespace rt {
@@ -24,9 +25,26 @@ bool AppendLineToFile(const std::string& fileName, const std::string& line);
 // contents, never a half-written file: a temporary file beside it is written,
 // flushed and renamed over it. Raises EOSError (and leaves the old file and no
 // temporary file behind) when any step fails.
+// The temporary file has an unpredictable name and is created exclusively, so
+// that nothing placed there beforehand is written through; a link at the
+// target is replaced, not followed.
 void WriteFileAtomically(const std::string& fileName, const std::string& bytes);
+
+// Writes a file that does not exist yet, whole or not at all, in the same way.
+// False, changing nothing, when the name exists already (as a file or a link);
+// raises EOSError when a step fails.
+bool CreateFileAtomically(const std::string& fileName, const std::string& bytes);
 
 // Reads the whole file into `bytes`; false (and `bytes` unchanged) when it cannot be read.
 bool ReadFileToString(const std::string& fileName, std::string& bytes);
+
+// The most a configuration file (INI, registry file) may hold.
+constexpr size_t kMaxConfigurationFileSize = 4u << 20;
+
+// Reads a file that must be small, such as a configuration file: false (and
+// `bytes` unchanged) when there is none. Raises EInOutError naming the file
+// when it is no regular file (a device, a pipe) or holds more than `maxBytes`,
+// without reading it or waiting for it.
+bool ReadSmallFile(const std::string& fileName, std::string& bytes, size_t maxBytes = kMaxConfigurationFileSize);
 
 }  // namespace rt

@@ -163,7 +163,7 @@ const TIniFile::Contents& TIniFile::Current() const {
     if (contents_ && contents_->stamp == stamp) return *contents_;
     auto fresh = std::make_shared<Contents>();
     std::string text;
-    if (stamp.exists && ReadFileToString(fileName_, text)) {
+    if (stamp.exists && ReadSmallFile(fileName_, text)) {
         fresh->stamp = stamp;
         fresh->sections = ParseSections(text);
     }

@@ -6,6 +6,8 @@
 // it win; lines starting with ";" are comments; a missing file reads as empty,
 // so every read gives its default. Files are UTF-8 (a byte-order mark is
 // skipped). The file is read again whenever it has changed since the last read.
+// A file that is a device or a pipe, or too large, is refused: every read
+// raises EInOutError naming it (ReadSmallFile).
 
 #include <cstdint>
 #include <memory>

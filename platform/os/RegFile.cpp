@@ -373,7 +373,7 @@ private:
 
 std::shared_ptr<const TRegFile> TRegFile::Load(const std::string& fileName) {
     std::string contents;
-    if (fileName.empty() || !ReadFileToString(fileName, contents)) return std::make_shared<const TRegFile>();
+    if (fileName.empty() || !ReadSmallFile(fileName, contents)) return std::make_shared<const TRegFile>();
     return std::make_shared<const TRegFile>(Parse(contents));
 }
 

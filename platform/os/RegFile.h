@@ -33,7 +33,8 @@ struct TRegKey {
 
 class TRegFile {
 public:
-    // The file's keys; a missing or unreadable file holds none.
+    // The file's keys; a missing or unreadable file holds none. Raises
+    // EInOutError naming the file when it is a device or a pipe, or too large (ReadSmallFile).
     static std::shared_ptr<const TRegFile> Load(const std::string& fileName);
     static TRegFile Parse(std::string_view contents);
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/automation/BoundedJson.h"
 #include "platform/automation/Dispatch.h"
 #include "platform/core/Exceptions.h"
 #include "platform/remote/CurlSession.h"
@@ -27,6 +28,10 @@ HttpJsonClient::HttpJsonClient(std::string baseUrl)
     : baseUrl_(std::move(baseUrl)), connection_(std::make_shared<Connection>()) {}
 
 HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json& request) const {
+    return PostText(path, request.dump());
+}
+
+HttpJsonReply HttpJsonClient::PostText(const std::string& path, const std::string& payload) const {
     CurlGlobalInit();
     std::lock_guard<std::mutex> lock(connection_->mutex);
     auto& curl = connection_->curl;
@@ -37,7 +42,6 @@ HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json
     if (!curl)
         throw EOleSysError("Cannot start an HTTP request", RPC_E_DISCONNECTED);
     std::string url = baseUrl_ + path;
-    std::string payload = request.dump();
     std::string answer;
     curl_slist* headers = curl_slist_append(nullptr, "Content-Type: application/json");
     std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headerList(headers, curl_slist_free_all);
@@ -60,9 +64,12 @@ HttpJsonReply HttpJsonClient::Post(const std::string& path, const nlohmann::json
                            RPC_E_DISCONNECTED);
     HttpJsonReply reply;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &reply.status);
-    reply.body = nlohmann::json::parse(answer, nullptr, false);
-    if (reply.body.is_discarded())
+    try {
+        // The answer is decoded further into variants: its depth is bounded like a request's.
+        reply.body = ParseBoundedJson(answer);
+    } catch (const EConvertError&) {
         reply.body = nullptr;
+    }
     return reply;
 }
 

@@ -23,6 +23,8 @@ public:
     explicit HttpJsonClient(std::string baseUrl);
 
     HttpJsonReply Post(const std::string& path, const nlohmann::json& request) const;
+    // The same with the request's JSON text as it is.
+    HttpJsonReply PostText(const std::string& path, const std::string& payload) const;
     const std::string& BaseUrl() const { return baseUrl_; }
 
     long TimeoutSeconds() const { return timeoutSeconds_; }

@@ -63,6 +63,28 @@ TEST_F(BrokerRequests, MalformedRequestsAreAnsweredWithAnErrorAndRunNothing) {
     EXPECT_EQ(JobCount(id), 1u);
 }
 
+// An argument of arrays nested `depth` levels deep, written out as text: no
+// JSON value that deep is ever built here.
+std::string DeepArgsRequest(const std::string& id, size_t depth) {
+    std::string body = R"({"id": ")" + id + R"(", "name": "Jobs", "args": [)";
+    for (size_t i = 0; i < depth; ++i) body += R"({"low": 0, "items": [)";
+    for (size_t i = 0; i < depth; ++i) body += "]}";
+    return body + "]}";
+}
+
+TEST_F(BrokerRequests, ArgumentsTooDeepOrTooManyAreRefusedBeforeTheyAreDecoded) {
+    std::string id = Connect();
+    std::string manyValues = R"({"id": ")" + id + R"(", "name": "Jobs", "args": [{"low": 0, "items": [0)";
+    for (int i = 0; i < 1000000; ++i) manyValues += ",0";
+    manyValues += "]}]}";
+    for (const std::string& body : {DeepArgsRequest(id, 100000), manyValues}) {
+        appserver::ObjectBroker::Reply reply = broker_.Handle("/invoke", body);
+        EXPECT_EQ(reply.status, 400) << body.substr(0, 60);
+        EXPECT_NE(reply.body["error"]["message"].get<std::string>().find("JSON"), std::string::npos) << reply.body;
+    }
+    EXPECT_EQ(broker_.Handle("/invoke", DeepArgsRequest(id, 10)).status, 200) << "ordinary nesting is decoded";
+}
+
 TEST_F(BrokerRequests, DisconnectEndsTheSessionAndItsObjects) {
     std::string id = Connect();
     EXPECT_EQ(broker_.Handle("/disconnect", json{{"id", id}}.dump()).status, 200);
@@ -86,6 +108,13 @@ TEST(ServerOverHttp, BadRequestsGetErrorBodiesAndTheServerKeepsServing) {
     rt::HttpJsonReply call = client.Post(
         "/invoke", json{{"id", connect.body["id"]}, {"name", "GetMessage"}, {"args", {"I", "000004"}}});
     EXPECT_EQ(call.body["result"], "作业已提交, 作业编号: %s");
+    // One request used to take the whole server down: decoding recursed once per level.
+    rt::HttpJsonReply deep = client.PostText("/invoke", DeepArgsRequest(connect.body["id"], 100000));
+    EXPECT_EQ(deep.status, 400);
+    EXPECT_EQ(deep.body["error"]["class"], "EBadRequest");
+    rt::HttpJsonReply after = client.Post(
+        "/invoke", json{{"id", connect.body["id"]}, {"name", "GetMessage"}, {"args", {"I", "000004"}}});
+    EXPECT_EQ(after.body["result"], "作业已提交, 作业编号: %s") << "the server keeps serving";
     EXPECT_EQ(server.Stop(), 0);
 }
 

@@ -20,7 +20,7 @@ TEST(StoreSeed, TheFirstStartSeedsAndASecondStartAddsNothing) {
     int messages = Count(*first, "MESSAGES");
     int employees = Count(*first, "EMPLOYEE");
     EXPECT_GT(messages, 20);
-    EXPECT_EQ(employees, 50) << "the demo staff of the age report";
+    EXPECT_EQ(employees, 96) << "the demo staff of the age report";
 
     auto second = appserver::ServerStore::Open(home.Path() + "/new/folder");
     EXPECT_FALSE(second->SeededNow()) << "the marker stops a second seeding";

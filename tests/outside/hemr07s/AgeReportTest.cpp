@@ -34,35 +34,35 @@ TEST_F(AgeReportRun, TheSeededStaffFallIntoKnownBrackets) {
     appserver::ReportRecord r = Run(Hemr07Form());
     std::string csv = hemr07test::ReadText(r.csvFile);
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "区间,起始年龄,截止年龄,人数,男,女");
-    EXPECT_EQ(Line(csv, "25岁以内"), "25岁以内,0,25,2,0,2");
-    EXPECT_EQ(Line(csv, "25至30岁"), "25至30岁,25,30,5,3,2");
-    EXPECT_EQ(Line(csv, "35至40岁"), "35至40岁,35,40,8,5,3");
-    EXPECT_EQ(Line(csv, "55至60岁"), "55至60岁,55,60,6,2,4");
-    EXPECT_EQ(Line(csv, "60岁以上"), "60岁以上,60,,5,4,1");
-    EXPECT_EQ(Line(csv, "合计"), "合计,,,49,25,24") << "the one who left in 2022 is not counted";
+    EXPECT_EQ(Line(csv, "25岁以内"), "25岁以内,0,25,9,4,5");
+    EXPECT_EQ(Line(csv, "25至30岁"), "25至30岁,25,30,14,9,5");
+    EXPECT_EQ(Line(csv, "35至40岁"), "35至40岁,35,40,14,9,5");
+    EXPECT_EQ(Line(csv, "55至60岁"), "55至60岁,55,60,8,4,4");
+    EXPECT_EQ(Line(csv, "60岁以上"), "60岁以上,60,,8,4,4");
+    EXPECT_EQ(Line(csv, "合计"), "合计,,,88,52,36") << "the eight who have left are not counted";
 }
 
 TEST_F(AgeReportRun, CompanyAndDepartmentChoicesNarrowTheStaff) {
     Hemr07Form form;
     form.companies = hemr07test::Range("01", "01");
     std::string csv = hemr07test::ReadText(Run(form).csvFile);
-    EXPECT_EQ(Line(csv, "合计"), "合计,,,25,13,12");
-    EXPECT_EQ(Line(csv, "25至30岁"), "25至30岁,25,30,4,2,2");
+    EXPECT_EQ(Line(csv, "合计"), "合计,,,44,27,17");
+    EXPECT_EQ(Line(csv, "25至30岁"), "25至30岁,25,30,7,6,1");
 
     form.companies = hemr07test::Range("02", "03");
     form.departments = hemr07test::List({"C01", "D02"});
     csv = hemr07test::ReadText(Run(form).csvFile);
-    EXPECT_EQ(Line(csv, "合计"), "合计,,,12,6,6");
-    EXPECT_EQ(Line(csv, "35至40岁"), "35至40岁,35,40,2,2,0");
+    EXPECT_EQ(Line(csv, "合计"), "合计,,,22,12,10");
+    EXPECT_EQ(Line(csv, "35至40岁"), "35至40岁,35,40,3,1,2");
 }
 
 TEST_F(AgeReportRun, AnEarlierStatisticsDateMakesEveryoneYounger) {
     Hemr07Form form;
     form.statDate = "20220101";
     std::string csv = hemr07test::ReadText(Run(form).csvFile);
-    EXPECT_EQ(Line(csv, "25岁以内"), "25岁以内,0,25,5,1,4");
-    EXPECT_EQ(Line(csv, "60岁以上"), "60岁以上,60,,3,2,1");
-    EXPECT_EQ(Line(csv, "合计"), "合计,,,50,25,25") << "still employed then";
+    EXPECT_EQ(Line(csv, "25岁以内"), "25岁以内,0,25,3,2,1");
+    EXPECT_EQ(Line(csv, "60岁以上"), "60岁以上,60,,0,0,0");
+    EXPECT_EQ(Line(csv, "合计"), "合计,,,76,46,30") << "not yet hired, or gone already";
 }
 
 TEST_F(AgeReportRun, ALoggedJobNamesItsFilesIsRecordedAndMarkedDone) {

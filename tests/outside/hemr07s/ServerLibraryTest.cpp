@@ -45,7 +45,7 @@ TEST_F(ServerLibrary, BothArgumentLayoutsRunTheReportAndReleaseTellsWhereItIs) {
     auto store = appserver::ServerStore::Open(home_.Path());
     auto record = appserver::ReportStore(store).FindByJob("JOBB01");
     ASSERT_TRUE(record) << "the batch layout names the job first as well";
-    EXPECT_NE(hemr07test::ReadText(record->csvFile).find("合计,,,49,"), std::string::npos);
+    EXPECT_NE(hemr07test::ReadText(record->csvFile).find("合计,,,88,"), std::string::npos);
 }
 
 TEST_F(ServerLibrary, AFailedRunRaisesAcrossTheLibraryAndReleaseCarriesTheReason) {

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -127,6 +129,48 @@ TEST(HostRun, RunJobsRunsTheQueuedJobAndShowsItsReportAndInboxRow) {
     EXPECT_EQ(runStatus, "DONE") << "the queued job ran before the shell ended";
     EXPECT_EQ(inboxUser, "796") << "the submitting user was told, as the ticked notify box asked";
     EXPECT_NE(csv.find(job), std::string::npos) << "the report of the job is in the transcript";
+}
+
+// Nested lists 100,000 deep used to end the shell in SIGSEGV wherever a scenario holds one.
+TEST(HostRun, AScenarioNestedTooDeepIsRefusedWithAClearError) {
+    rt_test::TempFolder temp;
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    const std::string places[] = {R"({"steps": )" + deep + "}", R"({"params": )" + deep + "}",
+                                  R"({"steps": [{"host": {"call": "ApplyParams", "args": )" + deep + "}}]}"};
+    for (const std::string& scenario : places) {
+        const HostRun run = RunHost(temp.Path() + "/home", temp.Write("deep.json", scenario));
+        EXPECT_EQ(run.exitCode, 1) << scenario.substr(0, 40);
+        ASSERT_EQ(run.lines.size(), 1u) << "nothing runs";
+        const std::string error = run.lines[0].value("error", "");
+        EXPECT_NE(error.find("deep.json"), std::string::npos) << error;
+        EXPECT_NE(error.find("nested deeper than"), std::string::npos) << error;
+    }
+}
+
+// A KestrelC.ini that was a device was read whole, for as long as the device gave bytes.
+TEST(HostRun, AConfigurationThatIsNoPlainFileIsRefusedNamingIt) {
+    rt_test::TempFolder temp;
+    const std::string home = temp.Path() + "/home";
+    std::filesystem::create_directories(home);
+    ASSERT_EQ(::symlink("/dev/zero", (home + "/KestrelC.ini").c_str()), 0);
+    const HostRun run = RunHost(home, SourceFolder() + "/docs/examples/hemr07.json");
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_FALSE(run.lines.empty());
+    EXPECT_EQ(run.lines[0].value("error", ""), "\"" + home + "/KestrelC.ini\" refused: it is not a regular file");
+}
+
+// Exit code 0 says every step ran; steps dropped because the form had closed said so too.
+TEST(HostRun, StepsLeftWhenTheFormClosedFailTheRun) {
+    rt_test::TempFolder temp;
+    const std::string scenario = temp.Write(
+        "s.json", R"({"steps": [{"key": "Escape"}, {"host": {"call": "GetVersion"}}, {"key": "Escape"}]})");
+    const HostRun run = RunHost(temp.Path() + "/home", scenario);
+    EXPECT_EQ(run.exitCode, 1);
+    std::string error;
+    for (const nlohmann::json& line : run.lines)
+        if (line.contains("error")) error = line["error"];
+    EXPECT_NE(error.find("2 step(s) left after the form closed"), std::string::npos) << error;
+    EXPECT_EQ(run.lines.back()["result"]["code"], 2) << "the result is still reported";
 }
 
 }  // namespace

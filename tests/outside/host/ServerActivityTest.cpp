@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 #include <string>
 
 #include "outside/appserver/JobStore.h"
+#include "outside/appserver/ReportStore.h"
 #include "outside/appserver/ServerStore.h"
 #include "outside/host/ServerActivity.h"
 #include "platform/core/Variant.h"
@@ -26,12 +29,28 @@ Variant Conditions(const char* program) {
 
 class ServerActivityTest : public ::testing::Test {
 protected:
-    void WriteReport(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories(server + "/Report");
-        std::ofstream(server + "/Report/" + name, std::ios::binary | std::ios::trunc) << text;
+    // Records a report as a program's server library does (the files themselves do not matter here).
+    void RecordReport(const std::string& name) {
+        appserver::ReportRecord record;
+        record.reportId = name;
+        record.csvFile = server + "/Report/" + name + ".csv";
+        record.htmlFile = server + "/Report/" + name + ".html";
+        record.textFile = server + "/Report/" + name + ".txt";
+        appserver::ReportStore(appserver::ServerStore::Open(server)).Record(record);
     }
     std::string AddJob(const char* program) {
         return appserver::JobStore(appserver::ServerStore::Open(server)).Add(Conditions(program), "PC01");
+    }
+    // What another shell on the same home does meanwhile, in a process of its own.
+    void InAnotherProcess(const std::function<void()>& work) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            work();
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 
     rt::test::TempFolder temp;
@@ -61,15 +80,14 @@ TEST_F(ServerActivityTest, AJobAcceptedDuringTheRunComesOutBeforeTheNextLineWith
     EXPECT_EQ(job["conditions"]["items"][2]["items"][0]["items"][2], "03");
 }
 
-TEST_F(ServerActivityTest, ReportFilesAreListedWhenWrittenOrRewrittenButNotWhenUnchanged) {
-    WriteReport("old.csv", "earlier run");
+TEST_F(ServerActivityTest, ReportFilesAreListedWhenRecordedOrRecordedAgain) {
+    RecordReport("HEMR07_0");  // an earlier run's
     host::ServerActivity activity(server, out.transcript);
     out.transcript.SetBeforeLine([&] { activity.Report(); });
-    WriteReport("HEMR07_1.html", "<html></html>");
-    WriteReport("HEMR07_1.csv", "a,b");
+    RecordReport("HEMR07_1");
     out.transcript.Event(304);
     out.transcript.Event(320);
-    WriteReport("HEMR07_1.csv", "a,b,c");
+    RecordReport("HEMR07_1");
     activity.Report();
 
     std::vector<std::string> paths;
@@ -77,9 +95,26 @@ TEST_F(ServerActivityTest, ReportFilesAreListedWhenWrittenOrRewrittenButNotWhenU
         if (line.contains("report")) paths.push_back(line["report"]["path"].get<std::string>());
     const std::string folder = activity.ReportFolder();
     EXPECT_EQ(paths, (std::vector<std::string>{folder + "/HEMR07_1.csv", folder + "/HEMR07_1.html",
-                                               folder + "/HEMR07_1.csv"}))
-        << "the new files in name order, then the rewritten one; the file of an earlier run never";
+                                               folder + "/HEMR07_1.txt", folder + "/HEMR07_1.csv",
+                                               folder + "/HEMR07_1.html", folder + "/HEMR07_1.txt"}))
+        << "the files of the report in name order, again when written again; an earlier run's never";
     EXPECT_EQ(out.Kinds().front(), "report");
+}
+
+// Transcripts listed the jobs and reports of another shell on the same home as their own.
+TEST_F(ServerActivityTest, WhatAnotherProcessDidMeanwhileIsNotListed) {
+    host::ServerActivity activity(server, out.transcript);
+    out.transcript.SetBeforeLine([&] { activity.Report(); });
+    InAnotherProcess([&] {
+        AddJob("HEMR06");
+        RecordReport("HEMR06_1");
+    });
+    const std::string own = AddJob("HEMR07");
+    out.transcript.Event(304);
+    InAnotherProcess([&] { AddJob("HEMR06"); });
+    activity.Report();
+    ASSERT_EQ(out.Kinds(), (std::vector<std::string>{"job", "event"}));
+    EXPECT_EQ(out.Lines()[0]["job"]["id"], own);
 }
 
 TEST_F(ServerActivityTest, WithoutAReportFolderOrJobsNothingIsWritten) {

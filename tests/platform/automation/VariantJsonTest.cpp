@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "platform/automation/BoundedJson.h"
 #include "platform/codepage/CodePages.h"
 #include "platform/core/Exceptions.h"
 #include "platform/sysutils/SysUtils.h"
@@ -79,6 +80,20 @@ TEST(VariantJson, MalformedInputIsAConversionError) {
     EXPECT_THROW(rt::VariantFromJson(nlohmann::json::parse(R"({"low":[0,0],"rows":[[1],[1,2]]})")),
                  rt::EConvertError);
     EXPECT_THROW(rt::VariantFromJson(nlohmann::json::parse("[1,2]")), rt::EConvertError) << "bare lists need bounds";
+    // Bounds that would wrap past the integer range, or a stated size the rows do not have.
+    for (const char* text : {R"({"low":2147483647,"items":[1,2]})", R"({"low":[0,2147483647],"rows":[[1,2]]})",
+                             R"({"low":[0,0],"rows":[[1]],"count2":2000000000})"})
+        EXPECT_THROW(rt::VariantFromJson(nlohmann::json::parse(text)), rt::EConvertError) << text;
+}
+
+TEST(VariantJson, BoundedReadingRefusesTooDeepOrTooManyBeforeBuildingThem) {
+    const rt::JsonBounds bounds{4, 10};
+    EXPECT_EQ(rt::ParseBoundedJson("[[[[1]]]]", bounds).dump(), "[[[[1]]]]") << "exactly the depth allowed";
+    EXPECT_THROW(rt::ParseBoundedJson("[[[[[1]]]]]", bounds), rt::EConvertError);
+    EXPECT_THROW(rt::ParseBoundedJson("[1,2,3,4,5,6,7,8,9,10]", bounds), rt::EConvertError);
+    EXPECT_THROW(rt::ParseBoundedJson("[1,", bounds), rt::EConvertError) << "no JSON at all";
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    EXPECT_THROW(rt::ParseBoundedJson(deep), rt::EConvertError) << "the default bounds stop a deep text too";
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <sys/wait.h>
@@ -146,6 +148,36 @@ TEST(Files, AtomicWriteFailureRaisesAndKeepsOldFile) {
         EXPECT_EQ(Contents(file), "old");
     }
     ::chmod(temp.Path().c_str(), 0700);
+}
+
+// Two shells on one home wrote through a fixed ".tmp" name: a link placed there was written through.
+TEST(Files, AtomicWritesUseNoGuessableNameAndNeverWriteThroughALink) {
+    TempFolder temp;
+    const std::string victim = temp.Write("victim", "untouched");
+    const std::string file = temp.File("nvr.reg");
+    for (const char* guess : {".tmp", ".~tmp", ".new"})
+        ASSERT_EQ(::symlink(victim.c_str(), (file + guess).c_str()), 0);
+    WriteFileAtomically(file, "first");
+    const std::string linkAtTarget = temp.File("KestrelC.ini");
+    ASSERT_EQ(::symlink(victim.c_str(), linkAtTarget.c_str()), 0);
+    WriteFileAtomically(linkAtTarget, "replaced");
+    EXPECT_EQ(Contents(file), "first");
+    EXPECT_EQ(Contents(linkAtTarget), "replaced");
+    EXPECT_FALSE(std::filesystem::is_symlink(linkAtTarget)) << "the link itself is replaced";
+    EXPECT_EQ(Contents(victim), "untouched");
+}
+
+TEST(Files, CreateFileAtomicallyKeepsWhatIsThereEvenALink) {
+    TempFolder temp;
+    const std::string file = temp.File("KestrelC.ini");
+    EXPECT_TRUE(CreateFileAtomically(file, "defaults"));
+    EXPECT_FALSE(CreateFileAtomically(file, "other defaults")) << "the first one written stays";
+    EXPECT_EQ(Contents(file), "defaults");
+    const std::string dangling = temp.File("dangling.ini");
+    ASSERT_EQ(::symlink(temp.File("nowhere").c_str(), dangling.c_str()), 0);
+    EXPECT_FALSE(CreateFileAtomically(dangling, "x"));
+    EXPECT_FALSE(std::filesystem::exists(temp.File("nowhere"))) << "a dangling link is not followed";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 2) << "no temporary left";
 }
 
 TEST(Files, ReadFileToStringLeavesOutputOnFailure) {

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <thread>
+
+#include "platform/core/Exceptions.h"
 
 using namespace rt;
 using rt::test::TempFolder;
@@ -112,6 +117,24 @@ TEST(IniFile, MissingFileGivesDefaults) {
     EXPECT_EQ(ini.ReadInteger("DBE Setting", "MainConnectionTimeOut", 300), 300);
     EXPECT_TRUE(ini.ReadSections().empty());
     EXPECT_TRUE(ini.ReadSection("WorkDLLPath").empty());
+}
+
+// A KestrelC.ini that was a device or a huge file used to be read whole (16 GB before failing).
+TEST(IniFile, ADeviceAPipeOrAHugeFileIsRefusedNamingTheFile) {
+    TempFolder temp;
+    const std::string pipe = temp.File("pipe.ini");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = temp.File("huge.ini");
+    std::filesystem::resize_file(temp.Write("huge.ini", "[A]\nk=1\n"), std::uintmax_t(16) << 30);
+    for (const std::string& file : {std::string("/dev/zero"), pipe, huge}) {
+        TIniFile ini(file);
+        try {
+            ini.ReadString("A", "k", "");
+            ADD_FAILURE() << file << " was read";
+        } catch (const EInOutError& e) {
+            EXPECT_NE(e.Message().find(file), std::string::npos) << "the message names the file: " << e.Message();
+        }
+    }
 }
 
 TEST(IniFile, ChangedFileIsReadAgain) {

@@ -1,0 +1,14 @@
+#pragma once
+// Which server process accepted a job or wrote a report: the embedded server
+// runs inside each client shell, several of which may share one database, and
+// each shell lists only what its own process did.
+
+#include <string>
+
+namespace appserver {
+
+// Boot, process number and start time: no two processes share it, not even
+// when a process number is used again. The same in every library of a process.
+std::string ThisProcessIdentity();
+
+}  // namespace appserver
