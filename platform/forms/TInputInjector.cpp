@@ -187,6 +187,33 @@ void TInputInjector::MouseUp(TWinControl* root, TPoint p, TMouseButton button, T
     Release(target, ToControl(root, target, p), button, shift, hit == pressed_);
 }
 
+void TInputInjector::ClickAt(TWinControl* root, TPoint p) {
+    MouseDown(root, p);
+    MouseUp(root, p);
+}
+
+void TInputInjector::DoubleClickAt(TWinControl* root, TPoint p) {
+    TControl* hit = HitTest(root, p);
+    const TPoint at = ToControl(root, hit, p);
+    if (!Press(hit, at, mbLeft, {}) || pressed_ == nullptr) {
+        AfterInput();
+        return;
+    }
+    Application().Guard(hit, [&] { hit->Perform(WM_LBUTTONUP, 0, PointToLParam(at.X, at.Y)); });
+    if (pressed_ != nullptr && Accepts(hit)) Application().Guard(hit, [&] { hit->UserClick(); });
+    // The first click may have freed the control or closed its form.
+    if (pressed_ == nullptr || !Accepts(hit)) {
+        SetPressed(nullptr);
+        AfterInput();
+        return;
+    }
+    const WPARAM data = static_cast<WPARAM>(KeyDataFromShift({}));
+    Application().Guard(hit, [&] { hit->Perform(WM_LBUTTONDBLCLK, data, PointToLParam(at.X, at.Y)); });
+    if (pressed_ != nullptr) Application().Guard(hit, [&] { hit->Perform(WM_LBUTTONUP, data, PointToLParam(at.X, at.Y)); });
+    SetPressed(nullptr);
+    AfterInput();
+}
+
 TInputInjector& Input() {
     // Never destroyed, like the application.
     static TInputInjector* injector = new TInputInjector();

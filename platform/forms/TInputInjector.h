@@ -56,6 +56,12 @@ public:
     void MouseDown(TWinControl* root, TPoint p, TMouseButton button = mbLeft, TShiftState shift = {});
     // Releases over the control found at `p`; a left release over the pressed control clicks it.
     void MouseUp(TWinControl* root, TPoint p, TMouseButton button = mbLeft, TShiftState shift = {});
+    // A left click at `p` of `root`'s client area, on the control found there.
+    void ClickAt(TWinControl* root, TPoint p);
+    // A double click there: a click, then the second press as a double click
+    // (OnDblClick), then its release. Nothing more when the first click is
+    // ignored or frees the control.
+    void DoubleClickAt(TWinControl* root, TPoint p);
 
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -9,6 +9,7 @@
 #include "platform/maskedit/MaskEditRegistration.h"
 #include "platform/menus/MenusRegistration.h"
 #include "platform/remote/TXmlHttpRequest.h"
+#include "platform/spin/SpinRegistration.h"
 #include "platform/stdctrls/StdCtrlsRegistration.h"
 #include "src/controls/ControlsRegistration.h"
 #include "src/controls/NVForm.h"
@@ -16,6 +17,7 @@
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangNvController.h"
 #include "src/framework/BaseGene.h"
+#include "src/framework/GeneConditionCF.h"
 #include "src/shell/BaseOpt.h"
 #include "src/shell/BaseRpt.h"
 #include "src/shell/DLLFunc.h"
@@ -37,6 +39,7 @@ void RegisterToolkitClasses() {
     rt::RegisterListClasses();
     rt::RegisterMaskEdit();
     rt::RegisterMenuClasses();
+    rt::RegisterSpinControls();
     rt::RegisterXmlHttpRequest();
 }
 
@@ -49,7 +52,7 @@ void Hemr07CMain() {
     RegisterSelectPanelClasses();
     rt::RegisterClasses({TCodeConverter::StaticClass(), TNVForm::StaticClass(), TfrmBaseGene::StaticClass(),
                          TfrmBaseOpt::StaticClass(), TfrmBaseRpt::StaticClass(), TfrmRunningWinC::StaticClass(),
-                         TfrmHemr07::StaticClass()});
+                         TfrmGeneCondition::StaticClass(), TfrmHemr07::StaticClass()});
     RegisterModuleFormResources();
     frmBaseGeneClass = TfrmHemr07::StaticClass();
 }
