@@ -9,6 +9,7 @@
 #include "platform/automation/ComObj.h"
 #include "platform/comctrls/TListItems.h"
 #include "platform/comctrls/TListView.h"
+#include "platform/maskedit/TCustomMaskEdit.h"
 #include "src/shell/Hemr07CF.h"
 
 namespace {
@@ -45,6 +46,10 @@ void BM_OpenHemr07Scheme(benchmark::State& state) {
     form->RefreshSchemeList();
     if (form->lstCondition->Items()->Count() != 1) state.SkipWithError("the scheme is not listed");
     form->lstCondition->SetSelected(form->lstCondition->Items()->Item(0));
+    const std::string saved = form->ed05->GetText();
+    form->ed05->SetText("1");
+    form->btnOpenClick(nullptr);
+    if (form->ed05->GetText() != saved) state.SkipWithError("opening restored nothing");
     // As "开启(&O)" does it: the record by its key, its values restored control by control.
     for (auto _ : state) form->btnOpenClick(nullptr);
     state.counters["limit_ms"] = kImmediateMs;

@@ -92,10 +92,15 @@ TEST_F(GeneConditionTest, AProgramWithOnlyTheSystemDateFieldsGetsADisabledGroupA
     auto* form = OptForm<hemr_test::TfrmOptEmpty>(true);
     bool enabled = true;
     int items = -1;
+    bool movedOn = false;
     RunDialog(*form, [&](TfrmGeneCondition& d) {
         enabled = d.gbDateFields->Enabled();
         items = d.cbodatecondition->Items()->Count();
+        d.edConName->SetFocus();
+        Press(rt::VK_RETURN);
+        movedOn = d.ActiveControl() == d.btnOk;
     });
+    EXPECT_TRUE(movedOn) << "Enter moves to the next control, past the disabled group";
     EXPECT_FALSE(enabled);
     EXPECT_EQ(items, 0);
     EXPECT_TRUE(form->DateEnvironment().empty());

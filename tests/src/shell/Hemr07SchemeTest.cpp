@@ -149,7 +149,7 @@ TEST_F(Hemr07SchemeTest, SavingWithAFirstOfLastMonthRuleStoresTheMovedDateAndOpe
     EXPECT_EQ(DialogCount(), 0u) << DialogTexts();
 }
 
-TEST_F(Hemr07SchemeTest, ADoubleClickOpensTheSchemeWithoutEditingItsName) {
+TEST_F(Hemr07SchemeTest, ADoubleClickOrThePopUpItemOpensTheSchemeWithoutEditingItsName) {
     hemr::TfrmHemr07* form = SchemeForm();
     ASSERT_EQ(server->Insert("甲", "ed05.text;", "33\r\n"), "");
     form->RefreshSchemeList();
@@ -158,6 +158,10 @@ TEST_F(Hemr07SchemeTest, ADoubleClickOpensTheSchemeWithoutEditingItsName) {
     EXPECT_EQ(form->ed05->GetText(), "33");
     EXPECT_FALSE(form->lstCondition->IsEditing()) << "the double click takes back the edit its first click opened";
     EXPECT_EQ(Captions(*form->lstCondition), std::vector<std::string>{"甲"});
+
+    TypeInto(form->ed05, "44");
+    static_cast<rt::TMenuItem*>(form->FindComponent("muOpen"))->Click();
+    EXPECT_EQ(form->ed05->GetText(), "33") << "the pop-up item 开启(&O) opens it too";
 }
 
 TEST_F(Hemr07SchemeTest, ADateAPanelAndAComboWithoutTheNamedPropertyComeBackAndAnItemWithoutADotKeepsTheLinesAligned) {
