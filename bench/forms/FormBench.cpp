@@ -7,7 +7,7 @@
 
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TForm.h"
-#include "platform/stdctrls/StdCtrlsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/streaming/FormResources.h"
 
 namespace {
@@ -34,7 +34,7 @@ std::string FormText(int panels) {
 }
 
 void BM_CreateAndFreeFormFromResource(benchmark::State& state) {
-    rt::RegisterStdControls();
+    rt::RegisterToolkitClasses();
     const std::string text = FormText(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto* form = new rt::TForm(&rt::Application());
@@ -47,7 +47,7 @@ void BM_CreateAndFreeFormFromResource(benchmark::State& state) {
 BENCHMARK(BM_CreateAndFreeFormFromResource)->Arg(60)->Arg(120)->Unit(benchmark::kMillisecond);
 
 void BM_ShowFormFromResource(benchmark::State& state) {
-    rt::RegisterStdControls();
+    rt::RegisterToolkitClasses();
     const std::string text = FormText(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto* form = new rt::TForm(&rt::Application());

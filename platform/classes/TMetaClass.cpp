@@ -70,6 +70,13 @@ TPropInfo& TMetaClass::RepublishProperty(std::string_view name) {
     return AddProperty(*inherited);
 }
 
+void TMetaClass::AddComponentField(TComponentField field) {
+    for (const TComponentField& f : fields_) {
+        if (SameName(f.Name, field.Name)) throw EPropertyError("Component field " + field.Name + " declared twice in " + name_);
+    }
+    fields_.push_back(std::move(field));
+}
+
 void TMetaClass::AddMethod(std::string name, const TMethodEntry* code) {
     methods_.emplace_back(std::move(name), code);
 }

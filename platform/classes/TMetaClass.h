@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/classes/TComponentField.h"
 #include "platform/classes/TPropInfo.h"
 
 namespace rt {
@@ -45,8 +46,13 @@ public:
     // The published name of a handler entry, or empty when none of the chain has it.
     std::string MethodName(const TMethodEntry* code) const;
 
+    // The component fields this class itself declares (not its parent's), in
+    // declaration order; the reader binds the whole chain's.
+    const std::vector<TComponentField>& ComponentFields() const { return fields_; }
+
     // Used while publishing.
     TPropInfo& AddProperty(TPropInfo info);
+    void AddComponentField(TComponentField field);
     TPropInfo& RepublishProperty(std::string_view name);
     void AddMethod(std::string name, const TMethodEntry* code);
 
@@ -57,6 +63,7 @@ private:
     std::vector<std::unique_ptr<TPropInfo>> own_;
     std::vector<const TPropInfo*> all_;
     std::vector<std::pair<std::string, const TMethodEntry*>> methods_;
+    std::vector<TComponentField> fields_;
 };
 
 using TClass = const TMetaClass*;

@@ -7,6 +7,7 @@
 //       p.Property("Font", &TMyEdit::FFont);                 // sub-object, walked into
 //       p.Property("OnExit", &TMyEdit::FOnExit);             // TEvent field
 //       RT_METHOD(p, btnOkClick);
+//       RT_COMPONENT(p, btnOk);                              // TButton* btnOk, bound on load
 //   }
 //
 // The kind follows from the value type: std::string, bool, char, integers,
@@ -14,6 +15,7 @@
 // TEvent<...>. A getter is a member function or a field; a field alone is
 // read-write, except an object pointer (a sub-object), which is read-only.
 
+#include <array>
 #include <concepts>
 #include <functional>
 #include <limits>
@@ -103,6 +105,22 @@ public:
     template <auto M>
     void Method(const char* name) {
         meta_.AddMethod(name, MethodEntryOf<M>());
+    }
+
+    // A field holding a component of the form, bound by name when the form is read.
+    template <class C>
+    void Component(std::string name, C* T::*field) {
+        meta_.AddComponentField(TComponentField{std::move(name), &C::StaticClass, [field](TObject* o, TComponent* c) {
+                                                    Self(o)->*field = static_cast<C*>(c);
+                                                }});
+    }
+    // One element of an array of such fields (ed06A..ed12A).
+    template <class C, size_t N>
+    void Component(std::string name, std::array<C*, N> T::*array, size_t index) {
+        meta_.AddComponentField(TComponentField{std::move(name), &C::StaticClass,
+                                                [array, index](TObject* o, TComponent* c) {
+                                                    (Self(o)->*array).at(index) = static_cast<C*>(c);
+                                                }});
     }
 
 private:
@@ -199,5 +217,7 @@ private:
 
 // One line per published method inside Publish: RT_METHOD(p, btnOkClick);
 #define RT_METHOD(publisher, name) (publisher).template Method<&ThisClass::name>(#name)
+// One line per component field: RT_COMPONENT(p, btnOk);
+#define RT_COMPONENT(publisher, name) (publisher).Component(#name, &ThisClass::name)
 
 }  // namespace rt

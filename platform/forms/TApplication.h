@@ -48,6 +48,9 @@ public:
     void SetTitle(const std::string& title) { title_ = title; }
     int HintPause() const { return hintPause_; }
     void SetHintPause(int ms) { hintPause_ = ms; }
+    // How long a hint stays up.
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int ms) { hintHidePause_ = ms; }
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool v) { showHint_ = v; }
     TCustomForm* MainForm() const { return mainForm_; }
@@ -99,6 +102,7 @@ private:
     TDialogDriver dialogDriver_;
     std::string title_;
     int hintPause_ = 500;
+    int hintHidePause_ = 2500;
     bool showHint_ = true;
     bool terminated_ = false;
     TCustomForm* mainForm_ = nullptr;

@@ -70,10 +70,32 @@ void TCustomForm::AfterConstruction() {
 
 void TCustomForm::ReadResources() { ReadFormResources(this); }
 
+void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    // The components that are no controls (converters, menus, image lists) are
+    // written too, before the controls, as the form's resource holds them.
+    if (root == this) {
+        for (int i = 0; i < ComponentCount(); ++i) {
+            if (!Components(i)->HasParent()) proc(Components(i));
+        }
+    }
+    TWinControl::GetChildren(proc, root);
+}
+
 void TCustomForm::Free() {
-    if (destroyed_) return;
+    if (destroyed_ || freeAfterModal_) return;
+    if (modal_) {
+        // Its modal loop still runs on this form: end the loop, and free the form
+        // when ShowModal returns to it.
+        freeAfterModal_ = true;
+        modalResult_ = mrCancel;
+        if (!modalEnded_) EndModal();
+        return;
+    }
     destroyed_ = true;
     Application().Guard(this, [this] { DoDestroy(); });
+    // Marked before the derived classes' destructors run, so that no handler
+    // (a focus exit among them) reaches a part already gone.
+    Destroying();
     delete this;
 }
 
@@ -113,7 +135,16 @@ void TCustomForm::SetFocus() {
 }
 
 void TCustomForm::DefocusControl(TWinControl* control, bool removing) {
-    if (control == this || ComponentState().Contains(csDestroying)) return;
+    if (control == this) return;
+    if (ComponentState().Contains(csDestroying)) {
+        // A form on its way out walks no focus (the exit handlers would reach parts
+        // already gone), but nothing may keep pointing at a control that goes.
+        if (!removing) return;
+        if (control->ContainsControl(focusedControl_)) focusedControl_ = this;
+        if (control->ContainsControl(activeControl_)) activeControl_ = nullptr;
+        if (control->ContainsControl(Screen().ActiveControl())) Screen().SetActiveControl(nullptr);
+        return;
+    }
     if (removing && control->ContainsControl(focusedControl_)) focusedControl_ = control->Parent();
     if (control->ContainsControl(activeControl_)) SetActiveControl(nullptr);
 }
@@ -143,6 +174,8 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
     while (focusedControl_ != nullptr && !focusedControl_->ContainsControl(control)) {
         TWinControl* leaving = focusedControl_;
         focusedControl_ = leaving->Parent();
+        // A control on its way out (its parts may be gone already) is left without its exit.
+        if (leaving->ComponentState().Contains(csDestroying)) continue;
         try {
             if (!SendFocusMessage(leaving, CM_EXIT)) return false;
         } catch (...) {
@@ -257,11 +290,20 @@ TModalResult TCustomForm::ShowModal() {
     } catch (...) {
         modal_ = false;
         Application().EndModal(this);
+        if (freeAfterModal_) {
+            freeAfterModal_ = false;
+            Free();
+        }
         throw;
     }
     modal_ = false;
     Application().EndModal(this);
-    return modalResult_;
+    const TModalResult result = modalResult_;
+    if (freeAfterModal_) {
+        freeAfterModal_ = false;
+        Free();
+    }
+    return result;
 }
 
 void TCustomForm::CheckModalEnd() {

@@ -27,7 +27,8 @@ public:
 
     // Reads the form resources of the class chain, oldest ancestor first, then raises OnCreate.
     virtual void AfterConstruction();
-    // Raises OnDestroy and deletes the form.
+    // Raises OnDestroy and deletes the form. A form running modally is closed
+    // (mrCancel) and freed when its ShowModal returns.
     void Free();
 
     TWinControl* ActiveControl() const { return activeControl_; }
@@ -40,6 +41,8 @@ public:
     bool Active() const { return active_; }
 
     void SetVisible(bool visible) override;
+    // The form's own components that are no controls, then its controls.
+    void GetChildren(const TGetChildProc& proc, TComponent* root) override;
     // Closes by the close action (OnCloseQuery, then OnClose); a modal form gets mrCancel instead.
     void Close();
     bool CloseQuery();
@@ -122,6 +125,7 @@ private:
     bool modal_ = false;
     bool modalEnded_ = false;
     bool destroyed_ = false;
+    bool freeAfterModal_ = false;
     bool showAfterLoad_ = false;
     TModalResult modalResult_ = mrNone;
     TWindowState windowState_ = wsNormal;

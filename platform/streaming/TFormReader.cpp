@@ -289,9 +289,33 @@ void TFormReader::Finish() {
         if (!result.Ok) Fail(f.path, result.Reason);
     }
     fixups_.clear();
+    BindComponentFields();
     finished_ = true;
     for (TComponent* c : loaded_) c->SetReading(false);
     for (TComponent* c : loaded_) c->Loaded();
+}
+
+// Every class of the root's chain names the components its code holds; a resource
+// that lacks one, or holds it under another class, fails here rather than as a null
+// pointer far from the cause.
+void TFormReader::BindComponentFields() {
+    const std::string rootPath = root_->Name().empty() ? root_->ClassName() : root_->Name();
+    for (TClass c = root_->ClassType(); c != nullptr; c = c->ClassParent()) {
+        for (const TComponentField& field : c->ComponentFields()) {
+            const TClass expected = field.ClassFn();
+            const std::string path = rootPath + "." + field.Name;
+            TComponent* component = root_->FindComponent(field.Name);
+            if (component == nullptr) {
+                Fail(path, c->ClassName() + " needs a component " + field.Name + " of class " + expected->ClassName() +
+                               ", which the resource does not hold");
+            }
+            if (!component->ClassType()->InheritsFrom(expected)) {
+                Fail(path, c->ClassName() + " needs " + field.Name + " to be a " + expected->ClassName() +
+                               ", but the resource makes it a " + component->ClassName());
+            }
+            field.Assign(root_, component);
+        }
+    }
 }
 
 }  // namespace rt

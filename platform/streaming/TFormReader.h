@@ -2,8 +2,10 @@
 // Applies parsed form resources to a root component (a form): properties by
 // their published tables, custom entries through DefineProperties, child
 // components created by class name and owned by the root. One reader spans all
-// resources of a class chain; Finish resolves component references and calls
-// Loaded on every component read, in the order they were first met.
+// resources of a class chain; Finish resolves component references, binds the
+// component fields the root's classes declare (RT_COMPONENT) and fails naming
+// any that is missing or of another class, then calls Loaded on every component
+// read, in the order they were first met.
 // Errors raise EReadError "Error reading <path>: <reason>".
 
 #include <string>
@@ -50,6 +52,7 @@ private:
     void ReadCollection(TCollection* collection, const TResourceValue& value, TComponent* lookupRoot,
                         const std::string& path);
     void SetRootName(const std::string& name);
+    void BindComponentFields();
 
     TComponent* root_;
     std::vector<TComponent*> loaded_;

@@ -84,16 +84,12 @@ void TNVForm::Publish(rt::TPublisher<TNVForm>& p) {
     p.Republish("Scaled").Default(false);
     RT_METHOD(p, FormCreate);
     RT_METHOD(p, FormShow);
+    p.Component("NvConverter", &TNVForm::nvConverter_);
+    p.Component("LangController", &TNVForm::langController_);
 }
 
-void TNVForm::Loaded() {
-    rt::TForm::Loaded();
-    BindOwnedComponents();
-}
-
-void TNVForm::BindOwnedComponents() {
-    nvConverter_ = dynamic_cast<TCodeConverter*>(FindComponent("NvConverter"));
-    langController_ = dynamic_cast<TNvLangController*>(FindComponent("LangController"));
+// A form read from no resource at all (its class chain has none registered) still gets them.
+void TNVForm::CreateOwnedComponents() {
     if (nvConverter_ == nullptr) {
         nvConverter_ = new TCodeConverter(this);
         nvConverter_->SetName("NvConverter");
@@ -105,7 +101,7 @@ void TNVForm::BindOwnedComponents() {
 }
 
 void TNVForm::FormCreate(rt::TObject*) {
-    if (nvConverter_ == nullptr) BindOwnedComponents();
+    CreateOwnedComponents();
     converted_ = false;
     const bool englishUI = GetUICodePage() == "437";
     for (int i = 0; i < ComponentCount(); ++i) AdjustComponent(Components(i), englishUI);

@@ -57,10 +57,8 @@ public:
     void FormCreate(rt::TObject* Sender);
     void FormShow(rt::TObject* Sender);
 
-    void Loaded() override;
-
 private:
-    void BindOwnedComponents();
+    void CreateOwnedComponents();
     void AdjustComponent(rt::TComponent* component, bool englishUI);
     void ApplyPacks(rt::TComponent* target, bool withAncestors, rt::TClass stopBefore);
 

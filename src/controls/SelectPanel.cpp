@@ -2,7 +2,6 @@
 
 #include <initializer_list>
 
-#include "platform/classes/ClassRegistry.h"
 #include "platform/classes/TStringList.h"
 #include "platform/comctrls/TListColumns.h"
 #include "platform/comctrls/TListItems.h"
@@ -101,7 +100,9 @@ TSelectPanel::TSelectPanel(rt::TComponent* owner)
 }
 
 TSelectPanel::~TSelectPanel() {
-    // The parts call back into the panel; they go while its members still exist.
+    // The parts call back into the panel; they go while its members still exist,
+    // and marked, so that a focused part leaving runs no exit of the panel.
+    Destroying();
     DestroyComponents();
 }
 
@@ -648,9 +649,5 @@ void TSelectPanel::ListChanging(rt::TObject*, rt::TListItem* Item, rt::TItemChan
 }
 
 void TSelectPanel::ListColumnClick(rt::TObject*, rt::TListColumn* Column) { itemList_->SortOnColumn(Column->Index()); }
-
-void RegisterSelectPanelClasses() {
-    rt::RegisterClasses({TSelectPanel::StaticClass(), TTarnMaskEdit::StaticClass(), TTarnListView::StaticClass()});
-}
 
 }  // namespace hemr

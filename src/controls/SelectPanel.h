@@ -242,7 +242,4 @@ private:
     bool layingOut_ = false;
 };
 
-// Registers the panel and its part classes for form resources.
-void RegisterSelectPanelClasses();
-
 }  // namespace hemr

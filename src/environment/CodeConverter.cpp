@@ -1,6 +1,5 @@
 #include "src/environment/CodeConverter.h"
 
-#include "platform/classes/ClassRegistry.h"
 #include "platform/core/Exceptions.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
@@ -190,7 +189,5 @@ int TCodeConverter::ShowMessageDialog(const std::string& message, rt::TMsgDlgTyp
 void TCodeConverter::ConvertForm(rt::TCustomForm* form, bool convertAll) {
     TFormConverter(*this, convertAll).ConvertForm(form);
 }
-
-void RegisterCodeConverterClasses() { rt::RegisterClass(TCodeConverter::StaticClass()); }
 
 }  // namespace hemr

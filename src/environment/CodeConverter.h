@@ -102,7 +102,4 @@ private:
     TDesignType designType_ = dtClient;
 };
 
-// Makes TCodeConverter creatable by name for form resources.
-void RegisterCodeConverterClasses();
-
 }  // namespace hemr

@@ -1,6 +1,5 @@
 #include "src/environment/LangNvController.h"
 
-#include "platform/classes/ClassRegistry.h"
 #include "src/environment/LangCommon.h"
 
 namespace hemr {
@@ -16,10 +15,6 @@ void TNvLangController::SetLangPackageName(const std::string& name) {
     if (name == langPackageName_) return;
     langPackageName_ = name;
     SetFileName(LangPackFileName(designType_, name));
-}
-
-void RegisterLangClasses() {
-    rt::RegisterClasses({TLanguageController::StaticClass(), TNvLangController::StaticClass()});
 }
 
 }  // namespace hemr

@@ -31,7 +31,4 @@ private:
     TDesignType designType_ = dtClient;
 };
 
-// Registers the controllers for creation from form resources.
-void RegisterLangClasses();
-
 }  // namespace hemr

@@ -27,7 +27,7 @@ inherited frmBaseOpt: TfrmBaseOpt
         Height = 115
         Caption = '生成时间'
         TabOrder = 1
-        object rdoRealTime: TRadioButton
+        object rdoRealTime: TNvRadioButton
           Left = 8
           Top = 16
           Width = 200
@@ -37,7 +37,7 @@ inherited frmBaseOpt: TfrmBaseOpt
           TabOrder = 0
           OnClick = rdoQueueClick
         end
-        object rdoQueue: TRadioButton
+        object rdoQueue: TNvRadioButton
           Left = 8
           Top = 36
           Width = 200
@@ -48,7 +48,7 @@ inherited frmBaseOpt: TfrmBaseOpt
           TabOrder = 1
           OnClick = rdoQueueClick
         end
-        object rdoExceptTime: TRadioButton
+        object rdoExceptTime: TNvRadioButton
           Left = 8
           Top = 56
           Width = 200
@@ -141,7 +141,7 @@ inherited frmBaseOpt: TfrmBaseOpt
           end
         end
       end
-      object chkNotify: TCheckBox
+      object chkNotify: TBitCheckBox
         Left = 8
         Top = 164
         Width = 97
@@ -150,12 +150,13 @@ inherited frmBaseOpt: TfrmBaseOpt
         TabOrder = 2
         OnClick = chkNotifyClick
       end
-      object btnNotify: TSpeedButton
+      object btnNotify: TGSpeedButton
         Left = 108
         Top = 162
         Width = 23
         Height = 22
         Enabled = False
+        GlyphIndex = 39
         Hint = '选择需要通知的用户'
         OnClick = btnNotifyClick
       end

@@ -14,21 +14,26 @@
 #include "platform/comctrls/TToolButton.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/core/Exceptions.h"
+#include "platform/extctrls/TRadioGroup.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TScreen.h"
 #include "platform/grids/TDrawGrid.h"
+#include "platform/lists/TComboBox.h"
 #include "platform/maskedit/TCustomMaskEdit.h"
 #include "platform/menus/TMenuItem.h"
 #include "platform/os/Launcher.h"
+#include "platform/os/LocaleInfo.h"
 #include "platform/stdctrls/TButton.h"
 #include "platform/stdctrls/TCustomLabel.h"
 #include "platform/stdctrls/TCustomMemo.h"
 #include "platform/sysutils/Clock.h"
 #include "platform/sysutils/DateFormat.h"
+#include "platform/sysutils/FormatSettings.h"
 #include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
 #include "src/controls/ControlMessages.h"
 #include "src/controls/F2Button.h"
+#include "src/controls/NvRadioGroup.h"
 #include "src/controls/SelectPanel.h"
 #include "src/controls/TarnListView.h"
 #include "src/controls/TarnMaskEdit.h"
@@ -53,6 +58,7 @@ constexpr int kF2WindowService = 4;
 constexpr int kMinParams = 3;
 constexpr int kFullParams = 5;
 constexpr int kBaseEnvCount = 9;
+constexpr int kHintHidePause = 500000;
 
 // Element `index` of a one-dimensional array, unassigned when it is not there.
 rt::Variant ElementAt(const rt::Variant& array, int index) {
@@ -70,7 +76,8 @@ int ElementCountOf(const rt::Variant& array) {
 }  // namespace
 
 TfrmBaseGene::TfrmBaseGene(rt::TComponent* owner)
-    : TNVForm(owner), session_(*this), reporter_(*this), colourList_(std::make_unique<rt::TStringList>()) {
+    : TNVForm(owner), session_(*this), reporter_(*this), colourList_(std::make_unique<rt::TStringList>()),
+      dateEnvironment_(std::make_unique<rt::TStringList>()) {
     clientDataSet1_.SetRemoteServer(&mainMidas_);
     clientDataSet1_.SetProviderName(kSchemeProvider);
     clientDataSet1_.AddIndex(kSchemeIndex, kSchemeIndexFields);
@@ -111,34 +118,26 @@ void TfrmBaseGene::Publish(rt::TPublisher<TfrmBaseGene>& p) {
     RT_METHOD(p, DateFieldEnter);
     RT_METHOD(p, DateFieldExit);
     RT_METHOD(p, RequiredExit);
+    RT_COMPONENT(p, pgOption);
+    RT_COMPONENT(p, tsOption1);
+    RT_COMPONENT(p, tsOption2);
+    RT_COMPONENT(p, lblToday);
+    RT_COMPONENT(p, edPrintDate);
+    RT_COMPONENT(p, btnPrintDate);
+    RT_COMPONENT(p, btnOk);
+    RT_COMPONENT(p, btnCancel);
+    RT_COMPONENT(p, lstCondition);
+    RT_COMPONENT(p, pnlCondition);
+    RT_COMPONENT(p, btnOpen);
+    RT_COMPONENT(p, btnDelete);
+    RT_COMPONENT(p, ToolButton1);
+    RT_COMPONENT(p, ViewIcon);
+    RT_COMPONENT(p, ViewSmallIcon);
+    RT_COMPONENT(p, ViewList);
+    RT_COMPONENT(p, ViewReport);
 }
 
 // ---- creation and the form's own events ---------------------------------------------
-
-void TfrmBaseGene::Loaded() {
-    TNVForm::Loaded();
-    BindControls();
-}
-
-void TfrmBaseGene::BindControls() {
-    pgOption = dynamic_cast<rt::TPageControl*>(FindComponent("pgOption"));
-    tsOption1 = dynamic_cast<rt::TTabSheet*>(FindComponent("tsOption1"));
-    tsOption2 = dynamic_cast<rt::TTabSheet*>(FindComponent("tsOption2"));
-    lblToday = dynamic_cast<rt::TCustomLabel*>(FindComponent("lblToday"));
-    edPrintDate = dynamic_cast<rt::TCustomMaskEdit*>(FindComponent("edPrintDate"));
-    btnPrintDate = dynamic_cast<rt::TControl*>(FindComponent("btnPrintDate"));
-    btnOk = dynamic_cast<rt::TButton*>(FindComponent("btnOk"));
-    btnCancel = dynamic_cast<rt::TButton*>(FindComponent("btnCancel"));
-    lstCondition = dynamic_cast<rt::TListView*>(FindComponent("lstCondition"));
-    pnlCondition = dynamic_cast<rt::TWinControl*>(FindComponent("pnlCondition"));
-    btnOpen = dynamic_cast<rt::TToolButton*>(FindComponent("btnOpen"));
-    btnDelete = dynamic_cast<rt::TToolButton*>(FindComponent("btnDelete"));
-    ToolButton1 = dynamic_cast<rt::TToolButton*>(FindComponent("ToolButton1"));
-    ViewIcon = dynamic_cast<rt::TMenuItem*>(FindComponent("ViewIcon"));
-    ViewSmallIcon = dynamic_cast<rt::TMenuItem*>(FindComponent("ViewSmallIcon"));
-    ViewList = dynamic_cast<rt::TMenuItem*>(FindComponent("ViewList"));
-    ViewReport = dynamic_cast<rt::TMenuItem*>(FindComponent("ViewReport"));
-}
 
 void TfrmBaseGene::DoCreate() {
     TNVForm::DoCreate();
@@ -146,6 +145,8 @@ void TfrmBaseGene::DoCreate() {
 }
 
 void TfrmBaseGene::CreationStep() {
+    if (NvConverter() != nullptr && GetSystemCodePage() == "950") rt::FormatSettings().DateSeparator = rt::LocaleDateSeparator();
+    rt::Application().SetHintHidePause(kHintHidePause);
     versionText_ = "870401-0.00.00";
     companyID_.clear();
     programCode_.clear();
@@ -161,6 +162,12 @@ void TfrmBaseGene::CreationStep() {
     reporter_.SetExitQuiet(false);
     plainStart_ = true;
     ConvertDataSets();
+    dateEnvironment_->Clear();
+}
+
+void TfrmBaseGene::BoundsChanged() {
+    TNVForm::BoundsChanged();
+    if (hostWindow_ != 0) rt::Application().SendMessage(hostWindow_, rt::WM_PAINT);
 }
 
 void TfrmBaseGene::DoShow() {
@@ -255,7 +262,10 @@ bool TfrmBaseGene::CheckConditionValue(const std::string& entity, const std::str
     }
     rt::Variant row;
     if (!QueryValue(entity, company, index == -2, row, key)) {
-        ReportMessage(std::string(messageType == "W" ? "W;000004;" : "E;000001;") + GetMessageText("I", "000008"));
+        // "E" and "W" report the failure; any other type ("N") leaves it to the caller.
+        if (messageType == "E" || messageType == "W") {
+            ReportMessage(std::string(messageType == "W" ? "W;000004;" : "E;000001;") + GetMessageText("I", "000008"));
+        }
         return false;
     }
     const rt::Variant element = ElementAt(row, index);
@@ -504,7 +514,7 @@ bool TfrmBaseGene::ApplyConditionArray(const rt::Variant& conditions) {
     for (int i = 0; ok && i < ElementCountOf(names); ++i) {
         const std::string name = rt::VarToStr(ElementAt(ElementAt(names, names.LowBound() + i), 1));
         rt::TComponent* c = name.empty() ? nullptr : FindComponent(name);
-        ok = c != nullptr && (ClassChainHas(c, "TSelectPanel") || ClassChainHas(c, "TCustomComboBox") ||
+        ok = c != nullptr && (dynamic_cast<TSelectPanel*>(c) != nullptr || dynamic_cast<rt::TComboBox*>(c) != nullptr ||
                               rt::HasProperty(c, "ItemIndex") || rt::HasProperty(c, "Checked") ||
                               rt::HasProperty(c, "Text") || rt::HasProperty(c, "Lines"));
     }
@@ -780,11 +790,13 @@ void TfrmBaseGene::KeyPress(char& key) {
     TNVForm::KeyPress(key);
 }
 
+// A range edit counts as its selection panel, a button as its radio group.
 rt::TWinControl* TfrmBaseGene::PageEndOwner(rt::TWinControl* control) const {
     rt::TWinControl* parent = control->Parent();
-    if (parent != nullptr && (ClassChainHas(parent, "TSelectPanel") || ClassChainHas(parent, "TCustomRadioGroup")))
-        return parent;
-    return control;
+    const bool grouped = dynamic_cast<TSelectPanel*>(parent) != nullptr ||
+                         dynamic_cast<rt::TRadioGroup*>(parent) != nullptr ||
+                         dynamic_cast<TNvRadioGroup*>(parent) != nullptr;
+    return grouped ? parent : control;
 }
 
 bool TfrmBaseGene::IsPageEndControl(rt::TWinControl* control) const {

@@ -121,6 +121,8 @@ public:
     // Name=colour of every control as the form started (panel parts as
     // "sp01.edBegin", "sp01.edFinal", "sp01.ListBox").
     const rt::TStringList& ColourList() const { return *colourList_; }
+    // The scheme dialog's date rules, one entry per date condition; empty at creation.
+    rt::TStringList& DateEnvironment() { return *dateEnvironment_; }
     const THandlerRegistry& DateHooks() const { return dateHooks_; }
     const THandlerRegistry& RequiredHooks() const { return requiredHooks_; }
     // Select the next (or previous) option page, refusing while a check failed.
@@ -214,7 +216,7 @@ public:
     void DateFieldExit(rt::TObject* Sender);
     void RequiredExit(rt::TObject* Sender);
 
-    // The form's controls, found by name once its resource is read.
+    // The form's controls, bound from its resource (see Publish).
     rt::TPageControl* pgOption = nullptr;
     rt::TTabSheet* tsOption1 = nullptr;
     rt::TTabSheet* tsOption2 = nullptr;
@@ -259,18 +261,18 @@ protected:
     // Posts a close request to the form's own window.
     void PostClose();
 
-    void Loaded() override;
     void DoCreate() override;
     void DoShow() override;
     void DoClose(rt::TCloseAction& action) override;
     void FocusChanged(rt::TWinControl* control) override;
+    // The shell's window behind the form is repainted whenever the form moves or resizes.
+    void BoundsChanged() override;
     void KeyDown(uint16_t& key, rt::TShiftState shift) override;
     void KeyPress(char& key) override;
     // Answers the lookup request of lookup buttons and selection panels.
     void WndProc(rt::TMessage& message) override;
 
 private:
-    void BindControls();
     void CreationStep();
     bool ConnectServer();
     bool ConfigureConnection();
@@ -322,6 +324,7 @@ private:
     THandlerRegistry dateHooks_;
     THandlerRegistry requiredHooks_;
     std::unique_ptr<rt::TStringList> colourList_;
+    std::unique_ptr<rt::TStringList> dateEnvironment_;
     rt::TRemoteConnection mainMidas_;
     rt::TClientDataSet clientDataSet1_;
 

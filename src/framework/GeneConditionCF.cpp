@@ -29,11 +29,6 @@ constexpr const char* kSchemeEntity = "GENES";
 constexpr const char* kDateKind = "D";
 const std::string kC3(1, kDateEntrySeparator);
 
-template <class T>
-T* Find(rt::TComponent* root, const char* name) {
-    return dynamic_cast<T*>(root->FindComponent(name));
-}
-
 // The text of the label whose focus control is `control`, or "" when none points at it.
 std::string GluedLabelText(rt::TComponent* root, rt::TComponent* control) {
     for (int i = 0; i < root->ComponentCount(); ++i) {
@@ -55,37 +50,37 @@ void TfrmGeneCondition::Publish(rt::TPublisher<TfrmGeneCondition>& p) {
     RT_METHOD(p, RuleEditorEnter);
     RT_METHOD(p, RuleEditorChange);
     RT_METHOD(p, SpinExit);
+    RT_COMPONENT(p, lblCondition);
+    RT_COMPONENT(p, edConName);
+    RT_COMPONENT(p, gbDateFields);
+    RT_COMPONENT(p, cbodatecondition);
+    RT_COMPONENT(p, pnSp);
+    RT_COMPONENT(p, spDate_B);
+    RT_COMPONENT(p, spDate_E);
+    RT_COMPONENT(p, seSetDay_B1);
+    RT_COMPONENT(p, seSetDay_E1);
+    RT_COMPONENT(p, cboSetDay_B1);
+    RT_COMPONENT(p, cboSetDay_E1);
+    RT_COMPONENT(p, cboSetDay_B2);
+    RT_COMPONENT(p, cboSetDay_E2);
+    RT_COMPONENT(p, seSetDay_B2);
+    RT_COMPONENT(p, seSetDay_E2);
+    RT_COMPONENT(p, pnEdit);
+    RT_COMPONENT(p, edSetDate);
+    RT_COMPONENT(p, seSetDay1);
+    RT_COMPONENT(p, cboSetDay1);
+    RT_COMPONENT(p, cboSetDay2);
+    RT_COMPONENT(p, seSetDay2);
+    RT_COMPONENT(p, btnOk);
+    RT_COMPONENT(p, btnCancel);
 }
 
 void TfrmGeneCondition::Loaded() {
     TNVForm::Loaded();
-    BindControls();
+    BindRuleRows();
 }
 
-void TfrmGeneCondition::BindControls() {
-    lblCondition = Find<rt::TCustomLabel>(this, "lblCondition");
-    edConName = Find<rt::TCustomEdit>(this, "edConName");
-    gbDateFields = Find<rt::TGroupBox>(this, "gbDateFields");
-    cbodatecondition = Find<rt::TComboBox>(this, "cbodatecondition");
-    pnSp = Find<rt::TPanel>(this, "pnSp");
-    spDate_B = Find<TBitCheckBox>(this, "spDate_B");
-    spDate_E = Find<TBitCheckBox>(this, "spDate_E");
-    seSetDay_B1 = Find<rt::TSpinEdit>(this, "seSetDay_B1");
-    seSetDay_E1 = Find<rt::TSpinEdit>(this, "seSetDay_E1");
-    cboSetDay_B1 = Find<rt::TComboBox>(this, "cboSetDay_B1");
-    cboSetDay_E1 = Find<rt::TComboBox>(this, "cboSetDay_E1");
-    cboSetDay_B2 = Find<rt::TComboBox>(this, "cboSetDay_B2");
-    cboSetDay_E2 = Find<rt::TComboBox>(this, "cboSetDay_E2");
-    seSetDay_B2 = Find<rt::TSpinEdit>(this, "seSetDay_B2");
-    seSetDay_E2 = Find<rt::TSpinEdit>(this, "seSetDay_E2");
-    pnEdit = Find<rt::TPanel>(this, "pnEdit");
-    edSetDate = Find<TBitCheckBox>(this, "edSetDate");
-    seSetDay1 = Find<rt::TSpinEdit>(this, "seSetDay1");
-    cboSetDay1 = Find<rt::TComboBox>(this, "cboSetDay1");
-    cboSetDay2 = Find<rt::TComboBox>(this, "cboSetDay2");
-    seSetDay2 = Find<rt::TSpinEdit>(this, "seSetDay2");
-    btnOk = Find<rt::TButton>(this, "btnOk");
-    btnCancel = Find<rt::TButton>(this, "btnCancel");
+void TfrmGeneCondition::BindRuleRows() {
     rows_ = {{spDate_B, seSetDay_B1, cboSetDay_B1, cboSetDay_B2, seSetDay_B2},
              {spDate_E, seSetDay_E1, cboSetDay_E1, cboSetDay_E2, seSetDay_E2},
              {edSetDate, seSetDay1, cboSetDay1, cboSetDay2, seSetDay2}};

@@ -49,7 +49,7 @@ public:
     void RuleEditorChange(rt::TObject* Sender);
     void SpinExit(rt::TObject* Sender);
 
-    // The dialog's controls, found by name once its resource is read.
+    // The dialog's controls, bound when its resource is read.
     rt::TCustomLabel* lblCondition = nullptr;
     rt::TCustomEdit* edConName = nullptr;
     rt::TGroupBox* gbDateFields = nullptr;
@@ -87,7 +87,7 @@ private:
         rt::TComboBox* Mode;
         rt::TSpinEdit* Days;
     };
-    void BindControls();
+    void BindRuleRows();
     const TRuleRow* RowOf(const rt::TObject* editor) const;
     void EnableRow(const TRuleRow& row);
     void FollowMode(const TRuleRow& row);

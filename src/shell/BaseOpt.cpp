@@ -10,11 +10,11 @@
 #include "platform/menus/TPopupMenu.h"
 #include "platform/spin/TSpinEdit.h"
 #include "platform/stdctrls/TButton.h"
-#include "platform/stdctrls/TCustomCheckBox.h"
 #include "platform/stdctrls/TCustomPanel.h"
 #include "platform/stdctrls/TGroupBox.h"
-#include "platform/stdctrls/TRadioButton.h"
 #include "platform/sysutils/StrUtils.h"
+#include "src/controls/BitCheckBox.h"
+#include "src/controls/NvRadioButton.h"
 #include "src/environment/LangCommon.h"
 #include "src/environment/LibStrs.h"
 #include "src/framework/GeneConditionCF.h"
@@ -31,11 +31,6 @@ constexpr int kServerCodePage = 936;
 constexpr int kResultDone = 1;
 constexpr int kResultCancelled = 2;
 constexpr int kTrailingSystemDateFields = 4;
-
-template <class T>
-T* Find(rt::TComponent* root, const char* name) {
-    return dynamic_cast<T*>(root->FindComponent(name));
-}
 
 }  // namespace
 
@@ -57,33 +52,25 @@ void TfrmBaseOpt::Publish(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_METHOD(p, btnNotifyClick);
     RT_METHOD(p, btnInsertClick);
     RT_METHOD(p, btnPeriodClick);
+    RT_COMPONENT(p, tsPeriodOption);
+    RT_COMPONENT(p, grpGenTime);
+    RT_COMPONENT(p, rdoRealTime);
+    RT_COMPONENT(p, rdoQueue);
+    RT_COMPONENT(p, rdoExceptTime);
+    RT_COMPONENT(p, pnlTime);
+    RT_COMPONENT(p, edDate);
+    RT_COMPONENT(p, edHour);
+    RT_COMPONENT(p, edMin);
+    RT_COMPONENT(p, edSec);
+    RT_COMPONENT(p, chkNotify);
+    RT_COMPONENT(p, btnNotify);
+    RT_COMPONENT(p, btnPeriod);
+    RT_COMPONENT(p, btnSpd);
+    RT_COMPONENT(p, btnOK02);
+    RT_COMPONENT(p, pmOKExit);
 }
 
 // ---- creation ------------------------------------------------------------------------------
-
-void TfrmBaseOpt::Loaded() {
-    TfrmBaseGene::Loaded();
-    BindOptControls();
-}
-
-void TfrmBaseOpt::BindOptControls() {
-    tsPeriodOption = Find<rt::TTabSheet>(this, "tsPeriodOption");
-    grpGenTime = Find<rt::TGroupBox>(this, "grpGenTime");
-    rdoRealTime = Find<rt::TRadioButton>(this, "rdoRealTime");
-    rdoQueue = Find<rt::TRadioButton>(this, "rdoQueue");
-    rdoExceptTime = Find<rt::TRadioButton>(this, "rdoExceptTime");
-    pnlTime = Find<rt::TPanel>(this, "pnlTime");
-    edDate = Find<rt::TCustomMaskEdit>(this, "edDate");
-    edHour = Find<rt::TSpinEdit>(this, "edHour");
-    edMin = Find<rt::TSpinEdit>(this, "edMin");
-    edSec = Find<rt::TSpinEdit>(this, "edSec");
-    chkNotify = Find<rt::TCustomCheckBox>(this, "chkNotify");
-    btnNotify = Find<rt::TSpeedButton>(this, "btnNotify");
-    btnPeriod = Find<rt::TSpeedButton>(this, "btnPeriod");
-    btnSpd = Find<rt::TSpeedButton>(this, "btnSpd");
-    btnOK02 = Find<rt::TBitBtn>(this, "btnOK02");
-    pmOKExit = Find<rt::TPopupMenu>(this, "pmOKExit");
-}
 
 void TfrmBaseOpt::DoCreate() {
     TfrmBaseGene::DoCreate();

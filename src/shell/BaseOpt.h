@@ -13,18 +13,19 @@
 
 namespace rt {
 class TBitBtn;
-class TCustomCheckBox;
 class TCustomMaskEdit;
 class TGroupBox;
 class TMenuItem;
 class TPanel;
 class TPopupMenu;
-class TRadioButton;
 class TSpeedButton;
 class TSpinEdit;
 }  // namespace rt
 
 namespace hemr {
+
+class TBitCheckBox;
+class TNvRadioButton;
 
 // Element 0 of a period rule beside the calendar kinds of the first-run date:
 // every n hours, and no rule at all.
@@ -109,18 +110,18 @@ public:
     void btnInsertClick(rt::TObject* Sender);
     void btnPeriodClick(rt::TObject* Sender);
 
-    // The form's controls, found by name once its resource is read.
+    // The form's controls, bound from its resource (see Publish).
     rt::TTabSheet* tsPeriodOption = nullptr;
     rt::TGroupBox* grpGenTime = nullptr;
-    rt::TRadioButton* rdoRealTime = nullptr;
-    rt::TRadioButton* rdoQueue = nullptr;
-    rt::TRadioButton* rdoExceptTime = nullptr;
+    TNvRadioButton* rdoRealTime = nullptr;
+    TNvRadioButton* rdoQueue = nullptr;
+    TNvRadioButton* rdoExceptTime = nullptr;
     rt::TPanel* pnlTime = nullptr;
     rt::TCustomMaskEdit* edDate = nullptr;
     rt::TSpinEdit* edHour = nullptr;
     rt::TSpinEdit* edMin = nullptr;
     rt::TSpinEdit* edSec = nullptr;
-    rt::TCustomCheckBox* chkNotify = nullptr;
+    TBitCheckBox* chkNotify = nullptr;
     rt::TSpeedButton* btnNotify = nullptr;
     rt::TSpeedButton* btnPeriod = nullptr;
     rt::TSpeedButton* btnSpd = nullptr;
@@ -147,7 +148,6 @@ protected:
     // page's run time into the time edits; false without the period page's controls.
     bool TakePeriodRunTime();
 
-    void Loaded() override;
     void DoCreate() override;
     void DoShow() override;
     void F2Handling(rt::TWinControl* control) override;
@@ -161,7 +161,6 @@ protected:
     void SetRuleEditing(bool v) { ruleEditing_ = v; }
 
 private:
-    void BindOptControls();
     // OK's glyph becomes the one of the hidden holder button.
     void CopyOkGlyph();
     bool SubmitJob();

@@ -16,6 +16,8 @@
 #include "platform/sysutils/FormatSettings.h"
 #include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
+#include "src/controls/BitCheckBox.h"
+#include "src/controls/NvRadioButton.h"
 #include "src/environment/FirstRunDate.h"
 #include "src/environment/LibStrs.h"
 #include "src/shell/BaseOpt.h"

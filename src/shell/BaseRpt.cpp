@@ -12,6 +12,7 @@
 #include "platform/stdctrls/TCustomLabel.h"
 #include "platform/stdctrls/TGroupBox.h"
 #include "platform/sysutils/StrUtils.h"
+#include "src/controls/BitCheckBox.h"
 #include "src/controls/F2Button.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangCommon.h"
@@ -30,11 +31,6 @@ constexpr int kMinWidth = 585;
 constexpr int kMinHeight = 460;
 constexpr int kWebDesignGap = 15;
 constexpr int kRunOptionsBarred = 3;
-
-template <class T>
-T* Find(rt::TComponent* root, const char* name) {
-    return dynamic_cast<T*>(root->FindComponent(name));
-}
 
 void Enable(rt::TControl* control, bool enabled) {
     if (control != nullptr) control->SetEnabled(enabled);
@@ -59,6 +55,29 @@ void TfrmBaseRpt::Publish(rt::TPublisher<TfrmBaseRpt>& p) {
     RT_METHOD(p, btnDesignClick);
     RT_METHOD(p, btnWebDesignClick);
     RT_METHOD(p, btnPeriodClick);
+    RT_COMPONENT(p, lblDateType);
+    RT_COMPONENT(p, cboDateType);
+    RT_COMPONENT(p, grpGenType);
+    RT_COMPONENT(p, chkView);
+    RT_COMPONENT(p, chkHTML);
+    RT_COMPONENT(p, chkDirectPrint);
+    RT_COMPONENT(p, grpNote);
+    RT_COMPONENT(p, edNoteID);
+    RT_COMPONENT(p, btnNote);
+    RT_COMPONENT(p, edNote1);
+    RT_COMPONENT(p, edNote2);
+    RT_COMPONENT(p, edNote3);
+    RT_COMPONENT(p, chkNoteEPPrint);
+    RT_COMPONENT(p, grpSignIn);
+    RT_COMPONENT(p, edSignInID);
+    RT_COMPONENT(p, btnSignIn);
+    RT_COMPONENT(p, edSignIn1);
+    RT_COMPONENT(p, edSignIn2);
+    RT_COMPONENT(p, edSignIn3);
+    RT_COMPONENT(p, chkSignInEPPrint);
+    RT_COMPONENT(p, btnQuery);
+    RT_COMPONENT(p, btnDesign);
+    RT_COMPONENT(p, btnWebDesign);
 }
 
 std::string TfrmBaseRpt::LangText(const char* key, const char* def) {
@@ -68,37 +87,6 @@ std::string TfrmBaseRpt::LangText(const char* key, const char* def) {
 }
 
 // ---- creation and showing ----------------------------------------------------------------
-
-void TfrmBaseRpt::Loaded() {
-    TfrmBaseOpt::Loaded();
-    BindRptControls();
-}
-
-void TfrmBaseRpt::BindRptControls() {
-    lblDateType = Find<rt::TCustomLabel>(this, "lblDateType");
-    cboDateType = Find<rt::TComboBox>(this, "cboDateType");
-    grpGenType = Find<rt::TGroupBox>(this, "grpGenType");
-    chkView = Find<rt::TCustomCheckBox>(this, "chkView");
-    chkHTML = Find<rt::TCustomCheckBox>(this, "chkHTML");
-    chkDirectPrint = Find<rt::TCustomCheckBox>(this, "chkDirectPrint");
-    grpNote = Find<rt::TGroupBox>(this, "grpNote");
-    edNoteID = Find<rt::TCustomEdit>(this, "edNoteID");
-    btnNote = Find<TF2Button>(this, "btnNote");
-    edNote1 = Find<rt::TCustomEdit>(this, "edNote1");
-    edNote2 = Find<rt::TCustomEdit>(this, "edNote2");
-    edNote3 = Find<rt::TCustomEdit>(this, "edNote3");
-    chkNoteEPPrint = Find<rt::TCustomCheckBox>(this, "chkNoteEPPrint");
-    grpSignIn = Find<rt::TGroupBox>(this, "grpSignIn");
-    edSignInID = Find<rt::TCustomEdit>(this, "edSignInID");
-    btnSignIn = Find<TF2Button>(this, "btnSignIn");
-    edSignIn1 = Find<rt::TCustomEdit>(this, "edSignIn1");
-    edSignIn2 = Find<rt::TCustomEdit>(this, "edSignIn2");
-    edSignIn3 = Find<rt::TCustomEdit>(this, "edSignIn3");
-    chkSignInEPPrint = Find<rt::TCustomCheckBox>(this, "chkSignInEPPrint");
-    btnQuery = Find<rt::TButton>(this, "btnQuery");
-    btnDesign = Find<rt::TButton>(this, "btnDesign");
-    btnWebDesign = Find<rt::TButton>(this, "btnWebDesign");
-}
 
 TfrmBaseRpt::TBlockControls TfrmBaseRpt::Block(TTextBlock block) const {
     if (block == TTextBlock::Footer) return {edNoteID, btnNote, {edNote1, edNote2, edNote3}, chkNoteEPPrint, grpNote};

@@ -16,6 +16,7 @@
 namespace rt {
 class TButton;
 class TComboBox;
+class TCustomCheckBox;
 class TCustomEdit;
 class TCustomLabel;
 }  // namespace rt
@@ -78,7 +79,7 @@ public:
     void btnWebDesignClick(rt::TObject* Sender);
     void btnPeriodClick(rt::TObject* Sender);
 
-    // The form's controls, found by name once its resource is read.
+    // The form's controls, bound from its resource (see Publish).
     rt::TCustomLabel* lblDateType = nullptr;
     rt::TComboBox* cboDateType = nullptr;
     rt::TGroupBox* grpGenType = nullptr;
@@ -104,7 +105,6 @@ public:
     rt::TButton* btnWebDesign = nullptr;
 
 protected:
-    void Loaded() override;
     void DoCreate() override;
     void DoShow() override;
     void F2Handling(rt::TWinControl* control) override;
@@ -123,7 +123,6 @@ private:
         rt::TGroupBox* group;
     };
 
-    void BindRptControls();
     TBlockControls Block(TTextBlock block) const;
     std::string LangText(const char* key, const char* def);
     void ChooseFontName();

@@ -81,8 +81,9 @@ void TfrmBaseRpt::edNoteIDExit(rt::TObject*) { CodeExit(TTextBlock::Footer); }
 void TfrmBaseRpt::edSignInIDExit(rt::TObject*) { CodeExit(TTextBlock::SignIn); }
 
 void TfrmBaseRpt::CodeExit(TTextBlock block) {
+    // Leaving for Cancel checks nothing, as with every field of the form.
+    if (CancelHasFocus()) return;
     const TBlockControls c = Block(block);
-    if (c.code == nullptr) return;
     const std::string code = c.code->GetText();
     if (code == lastLookupCode_) return;
     ClearBlock(block);

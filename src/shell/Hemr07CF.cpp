@@ -23,11 +23,6 @@ std::string PairName(int pair, char side) {
 
 std::string LabelName(int pair, char side) { return "lbl" + PairName(pair, side).substr(2); }
 
-template <class T>
-T* Find(rt::TComponent& form, const std::string& name) {
-    return dynamic_cast<T*>(form.FindComponent(name));
-}
-
 std::string CaptionOf(const rt::TCustomLabel* label) { return label != nullptr ? label->Caption() : std::string(); }
 
 std::string TextOf(const rt::TCustomMaskEdit* edit) { return edit != nullptr ? edit->GetText() : std::string(); }
@@ -52,28 +47,20 @@ void TfrmHemr07::Publish(rt::TPublisher<TfrmHemr07>& p) {
     RT_METHOD(p, ed11BExit);
     RT_METHOD(p, ed12BExit);
     RT_METHOD(p, ed05KeyPress);
-}
-
-void TfrmHemr07::Loaded() {
-    inherited::Loaded();
-    BindBracketControls();
-}
-
-void TfrmHemr07::BindBracketControls() {
-    sp01 = Find<TSelectPanel>(*this, "sp01");
-    sp02 = Find<TSelectPanel>(*this, "sp02");
-    ed03 = Find<rt::TCustomMaskEdit>(*this, "ed03");
-    ed05 = Find<rt::TCustomMaskEdit>(*this, "ed05");
-    ed13 = Find<rt::TCustomMaskEdit>(*this, "ed13");
-    lbl03 = Find<rt::TCustomLabel>(*this, "lbl03");
-    lbl04 = Find<rt::TCustomLabel>(*this, "lbl04");
-    lbl05 = Find<rt::TCustomLabel>(*this, "lbl05");
-    lbl13 = Find<rt::TCustomLabel>(*this, "lbl13");
+    RT_COMPONENT(p, sp01);
+    RT_COMPONENT(p, sp02);
+    RT_COMPONENT(p, ed03);
+    RT_COMPONENT(p, ed05);
+    RT_COMPONENT(p, ed13);
+    RT_COMPONENT(p, lbl03);
+    RT_COMPONENT(p, lbl04);
+    RT_COMPONENT(p, lbl05);
+    RT_COMPONENT(p, lbl13);
     for (int i = 0; i < kPairCount; ++i) {
-        edA[i] = Find<rt::TCustomMaskEdit>(*this, PairName(i, 'A'));
-        edB[i] = Find<rt::TCustomMaskEdit>(*this, PairName(i, 'B'));
-        lblA[i] = Find<rt::TCustomLabel>(*this, LabelName(i, 'A'));
-        lblB[i] = Find<rt::TCustomLabel>(*this, LabelName(i, 'B'));
+        p.Component(PairName(i, 'A'), &TfrmHemr07::edA, i);
+        p.Component(PairName(i, 'B'), &TfrmHemr07::edB, i);
+        p.Component(LabelName(i, 'A'), &TfrmHemr07::lblA, i);
+        p.Component(LabelName(i, 'B'), &TfrmHemr07::lblB, i);
     }
 }
 
@@ -139,14 +126,16 @@ void TfrmHemr07::BoundExit(rt::TCustomMaskEdit* edit, rt::TCustomMaskEdit* lower
         FocusBack(edit);
         return;
     }
-    // Text that is no number is reported by the conversion and copies nothing.
-    const int32_t value = rt::StrToInt(text);
-    if (value < 0) {
+    // Text the key filter let through but that is no number ("5-") is as wrong
+    // as a negative age: the same message, and nothing copied.
+    int32_t value = 0;
+    if (!rt::TryStrToInt(text, value) || value < 0) {
         ShowMessage("E", "100006", {}, {rt::Variant(CaptionOf(lbl04))});
         FocusBack(edit);
         return;
     }
-    if (lower != nullptr && value < rt::StrToInt(lower->GetText())) {
+    int32_t lowerValue = 0;
+    if (lower != nullptr && rt::TryStrToInt(lower->GetText(), lowerValue) && value < lowerValue) {
         FocusBack(edit);
         return;
     }

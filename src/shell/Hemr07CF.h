@@ -47,7 +47,7 @@ public:
     // Shared by ed05 and the B edits: Backspace and letters are discarded.
     void ed05KeyPress(rt::TObject* Sender, char& Key);
 
-    // The form's controls on the first page, found by name once its resource is read.
+    // The form's controls on the first page, bound from its resource (see Publish).
     TSelectPanel* sp01 = nullptr;
     TSelectPanel* sp02 = nullptr;
     rt::TCustomMaskEdit* ed03 = nullptr;
@@ -63,12 +63,10 @@ public:
     rt::TCustomLabel* lbl13 = nullptr;
 
 protected:
-    void Loaded() override;
     void DoCreate() override;
     void F2Handling(rt::TWinControl* control) override;
 
 private:
-    void BindBracketControls();
     void PrepareBrackets();
     // The exit check of one upper bound: `lower` is the row's lower bound
     // (null for ed05), `next` the lower bound of the row below.

@@ -19,6 +19,14 @@ std::string FormResourceClassName(const std::string& text) {
     return rt::Trim(first.substr(colon + 1));
 }
 
+std::vector<std::string> ModuleFormClasses() {
+    size_t count = 0;
+    const rt::EmbeddedFile* files = ModuleFormFiles(count);
+    std::vector<std::string> names;
+    for (size_t i = 0; i < count; ++i) names.push_back(FormResourceClassName(std::string(files[i].Bytes())));
+    return names;
+}
+
 void RegisterModuleFormResources() {
     size_t count = 0;
     const rt::EmbeddedFile* files = ModuleFormFiles(count);

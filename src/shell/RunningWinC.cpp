@@ -7,17 +7,16 @@ namespace hemr {
 
 TfrmRunningWinC::TfrmRunningWinC(rt::TComponent* owner) : TNVForm(owner) {}
 
-void TfrmRunningWinC::Loaded() {
-    TNVForm::Loaded();
-    lblRunning = dynamic_cast<rt::TCustomLabel*>(FindComponent("lblRunning"));
-    aniRunning = dynamic_cast<rt::TAnimate*>(FindComponent("aniRunning"));
+void TfrmRunningWinC::Publish(rt::TPublisher<TfrmRunningWinC>& p) {
+    RT_COMPONENT(p, lblRunning);
+    RT_COMPONENT(p, aniRunning);
 }
 
 void TfrmRunningWinC::ShowOver(const rt::TCustomForm& form) {
     SetBounds(form.Left() + (form.Width() - Width()) / 2, form.Top() + (form.Height() - Height()) / 2, Width(),
               Height());
     Show();
-    if (aniRunning != nullptr && aniRunning->Open()) aniRunning->SetActive(true);
+    if (aniRunning->Open()) aniRunning->SetActive(true);
 }
 
 void TFormFree::operator()(rt::TCustomForm* form) const {

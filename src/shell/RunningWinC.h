@@ -20,14 +20,13 @@ class TfrmRunningWinC : public TNVForm {
 public:
     explicit TfrmRunningWinC(rt::TComponent* owner);
 
+    static void Publish(rt::TPublisher<TfrmRunningWinC>& p);
+
     // Centres the window on `form`, shows it and starts the animation.
     void ShowOver(const rt::TCustomForm& form);
 
     rt::TCustomLabel* lblRunning = nullptr;
     rt::TAnimate* aniRunning = nullptr;
-
-protected:
-    void Loaded() override;
 };
 
 struct TFormFree {

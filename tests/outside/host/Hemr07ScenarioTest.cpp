@@ -56,7 +56,7 @@ void ExpectAllTextsIn936(const json& v, const std::string& where) {
 }
 
 TEST(Hemr07Scenario, TheJobExampleSubmitsTheFilledFormWithSixteenRowsIn936) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const HostRun run = RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-job.json");
     ASSERT_EQ(run.exitCode, 0);
     const json result = run.lines.back()["result"];
@@ -166,7 +166,7 @@ std::map<std::string, int> CsvCounts(const std::string& path) {
 }
 
 TEST(Hemr07Scenario, TheQueryExampleWritesAReportWhoseBracketsMatchTheStaff) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string home = temp.Path() + "/home";
     const HostRun run = RunHost(home, SourceFolder() + "/docs/examples/hemr07-query.json");
     ASSERT_EQ(run.exitCode, 0);

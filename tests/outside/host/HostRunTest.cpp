@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,7 @@ using host_test::RunHost;
 using host_test::SourceFolder;
 
 TEST(HostRun, TheShippedExampleOpensTheFormAndEscapeCancelsIt) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string home = temp.Path() + "/fresh";
     const HostRun run = RunHost(home, SourceFolder() + "/docs/examples/hemr07.json");
     ASSERT_EQ(run.exitCode, 0);
@@ -33,7 +34,7 @@ TEST(HostRun, TheShippedExampleOpensTheFormAndEscapeCancelsIt) {
 }
 
 TEST(HostRun, HostCallsGetsAndABadStepAreWrittenInOrder) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string scenario = temp.Write("s.json", R"({"steps": [
         {"host": {"call": "GetVersion"}},
         {"get": {"control": "frmHemr07", "property": "KeyPreview"}},
@@ -55,8 +56,26 @@ TEST(HostRun, HostCallsGetsAndABadStepAreWrittenInOrder) {
     EXPECT_EQ(run.lines.back()["result"]["code"], 2);
 }
 
+// The host may free the form early, also inside its modal loop with a selection
+// panel focused: the run ends cleanly, with event 304 once and a result line.
+TEST(HostRun, FreeFormModalOrModelessEndsWithOneDestroyEventAndAResult) {
+    for (const char* modal : {"true", "false"}) {
+        SCOPED_TRACE(std::string("modal ") + modal);
+        rt::test::TempFolder temp;
+        const std::string scenario = temp.Write(
+            "s.json", std::string(R"({"modal": )") + modal +
+                          R"(, "steps": [{"focus": "sp01"}, {"host": {"call": "FreeForm"}}]})");
+        const HostRun run = RunHost(temp.Path() + "/home", scenario);
+        EXPECT_EQ(run.exitCode, 0);
+        const std::vector<int> events = EventsOf(run);
+        EXPECT_EQ(std::count(events.begin(), events.end(), 304), 1) << "event 304 once";
+        ASSERT_FALSE(run.lines.empty());
+        EXPECT_TRUE(run.lines.back().contains("result")) << run.lines.back().dump();
+    }
+}
+
 TEST(HostRun, AModelessRunClosesTheFormWhenTheStepsRunOut) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string scenario =
         temp.Write("s.json", R"({"modal": false, "steps": [{"host": {"call": "GetVisible"}}]})");
     const HostRun run = RunHost(temp.Path() + "/home", scenario);
@@ -71,7 +90,7 @@ TEST(HostRun, AModelessRunClosesTheFormWhenTheStepsRunOut) {
 namespace {
 
 TEST(HostRun, TheReportFormOpensOnTheEmbeddedServerAndCancelGivesResultTwo) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const HostRun run = RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-cancel.json");
     ASSERT_EQ(run.exitCode, 0);
     bool captionRead = false;

@@ -20,8 +20,8 @@
 namespace {
 
 TEST(InProcessWindows, TheEmbeddedSessionOpensTheLookupAndDateWindowsAsModalForms) {
-    rt_test::TempFolder temp;
-    rt_test::ScopedEnv registry("NVR_REGISTRY", nullptr), codePage("NVR_ACP", nullptr);
+    rt::test::TempFolder temp;
+    rt::test::ScopedEnv registry("NVR_REGISTRY", nullptr), codePage("NVR_ACP", nullptr);
     host::HostHome(temp.Path() + "/home").Prepare(host_test::BinFolder());
     rt::Application().Reset();
     rt::SetClockOverride(rt::EncodeDate(2024, 2, 29));

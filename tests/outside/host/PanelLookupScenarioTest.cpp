@@ -31,7 +31,7 @@ constexpr const char* kScenario = R"({"steps": [
 std::string Text(const json& v) { return v.is_object() && v.contains("bytes") ? v["bytes"].get<std::string>() : "?"; }
 
 TEST(PanelLookupScenario, TheLookupWindowFillsTheBeginEditAndCancelKeepsTheEndEdit) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string scenario = temp.Path() + "/panel-lookup.json";
     std::FILE* f = std::fopen(scenario.c_str(), "w");
     ASSERT_NE(f, nullptr);

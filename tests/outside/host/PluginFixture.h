@@ -56,7 +56,7 @@ public:
             reg += std::string("\r\n[HKEY_CLASSES_ROOT\\") + progId + "\\InprocServer32]\r\n@=\"" + BinFolder() +
                    "/HemrAppServer.so\"\r\n\"Factory\"=\"HemrAppServerFactory\"\r\n";
         }
-        registry_ = std::make_unique<rt_test::ScopedEnv>("NVR_REGISTRY", temp_.Write("nvr.reg", reg).c_str());
+        registry_ = std::make_unique<rt::test::ScopedEnv>("NVR_REGISTRY", temp_.Write("nvr.reg", reg).c_str());
         std::filesystem::create_directories(server);
         NameServer("127.0.0.1", 211);
     }
@@ -68,9 +68,9 @@ public:
     }
 
 private:
-    rt_test::TempFolder temp_;
-    std::unique_ptr<rt_test::ScopedEnv> registry_;
-    rt_test::ScopedEnv acp_{"NVR_ACP", "936"};
+    rt::test::TempFolder temp_;
+    std::unique_ptr<rt::test::ScopedEnv> registry_;
+    rt::test::ScopedEnv acp_{"NVR_ACP", "936"};
 };
 
 class PluginTest : public ::testing::Test {

@@ -26,7 +26,7 @@ std::vector<std::string> ValuesRead(const HostRun& run) {
 }
 
 TEST(PrintDateScenario, TheDateWindowWritesTheChosenDayAndCancelKeepsIt) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const HostRun run = RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-printdate.json");
     ASSERT_EQ(run.exitCode, 0);
     for (const json& line : run.lines) EXPECT_FALSE(line.contains("error")) << line.dump();
@@ -38,7 +38,7 @@ TEST(PrintDateScenario, TheDateWindowWritesTheChosenDayAndCancelKeepsIt) {
 }
 
 TEST(PrintDateScenario, SelectingAPageWithoutATabIsAnError) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string scenario = temp.Path() + "/hidden-page.json";
     // The period page's tab is shown only in period mode.
     {

@@ -152,7 +152,7 @@ protected:
         return found;
     }
 
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     rt::Variant session{
         rt::DispatchPtr(std::make_shared<appserver::SessionManager>(appserver::ServerStore::Open(temp.Path())))};
     TScenarioForm* form = nullptr;

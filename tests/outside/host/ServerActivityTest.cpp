@@ -34,7 +34,7 @@ protected:
         return appserver::JobStore(appserver::ServerStore::Open(server)).Add(Conditions(program), "PC01");
     }
 
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     std::string server = temp.Path() + "/server";
     host_test::TranscriptCapture out;
 };

@@ -53,7 +53,7 @@ protected:
         return count;
     }
 
-    rt_test::TempFolder temp_;
+    rt::test::TempFolder temp_;
     rt::HMODULE module_ = 0;
     decltype(&CompareFileToDown) compare_ = nullptr;
     decltype(&NVDownLoadFileEx) download_ = nullptr;

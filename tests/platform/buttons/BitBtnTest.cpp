@@ -2,11 +2,10 @@
 
 #include <string>
 
-#include "platform/buttons/ButtonsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/buttons/TBitBtn.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/graphics/TBitmap.h"
-#include "platform/grids/GridsRegistration.h"
 #include "platform/grids/TStringGrid.h"
 #include "platform/streaming/FormResources.h"
 
@@ -35,8 +34,7 @@ TEST(BitBtnTest, KindSetsCaptionResultAndRole) {
 
 // A panel-like root holding a grid and a bit button, as a form would.
 TEST(BitBtnTest, FormResourceRoundTripOfAGridAndABitButton) {
-    RegisterButtons();
-    RegisterGrids();
+    RegisterToolkitClasses();
     TWinControl form(nullptr);
     form.SetName("frmUsers");
     auto* grid = new TStringGrid(&form);

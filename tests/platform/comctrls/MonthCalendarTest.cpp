@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/comctrls/ComCtrlsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/comctrls/TMonthCalendar.h"
 #include "platform/core/Exceptions.h"
 #include "platform/forms/TApplication.h"
@@ -156,7 +156,7 @@ TEST_F(MonthCalendarTest, RocYearsChangeOnlyTheHeading) {
 }
 
 TEST(MonthCalendarResource, DateLimitsAndRocYearsComeBackFromAFormResource) {
-    RegisterComCtrlsClasses();
+    RegisterToolkitClasses();
     auto* source = new TForm(&Application());
     source->AfterConstruction();
     auto* calendar = new TMonthCalendar(source);

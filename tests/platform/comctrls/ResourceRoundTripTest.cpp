@@ -2,16 +2,14 @@
 
 #include <string>
 
-#include "platform/comctrls/ComCtrlsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/comctrls/TListView.h"
 #include "platform/comctrls/TPageControl.h"
 #include "platform/comctrls/TToolBar.h"
 #include "platform/comctrls/TToolButton.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TForm.h"
-#include "platform/graphics/GraphicsRegistration.h"
 #include "platform/graphics/TImageList.h"
-#include "platform/menus/MenusRegistration.h"
 #include "platform/menus/TPopupMenu.h"
 #include "platform/classes/ClassRegistry.h"
 #include "platform/streaming/FormResources.h"
@@ -19,19 +17,12 @@
 namespace rt {
 namespace {
 
-// A form that also writes its non-visual components (image lists, menus) ahead of its controls.
+// A form writes its non-visual components (image lists, menus) ahead of its controls.
 class TResForm : public TForm {
     RT_CLASS(TResForm, TForm)
 
 public:
     explicit TResForm(TComponent* owner) : TForm(owner) {}
-    void GetChildren(const TGetChildProc& proc, TComponent* root) override {
-        for (int i = 0; i < ComponentCount(); ++i) {
-            TComponent* c = Components(i);
-            if (!c->HasParent()) proc(c);
-        }
-        TForm::GetChildren(proc, root);
-    }
 };
 
 template <class T>
@@ -47,9 +38,7 @@ T* Make(TForm* form, const std::string& name, TWinControl* parent = nullptr) {
 class ResourceRoundTripTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterGraphicsClasses();
-        RegisterMenuClasses();
-        RegisterComCtrlsClasses();
+        RegisterToolkitClasses();
         RegisterClass<TWinControl>();
         source = NewForm();
         auto* images = Make<TImageList>(source, "ImageList1");

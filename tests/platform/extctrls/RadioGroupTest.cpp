@@ -4,7 +4,7 @@
 
 #include "platform/classes/ClassRegistry.h"
 #include "platform/classes/TStringList.h"
-#include "platform/extctrls/ExtCtrlsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/extctrls/TRadioGroup.h"
 #include "platform/stdctrls/TRadioButton.h"
 #include "platform/streaming/FormResources.h"
@@ -59,7 +59,7 @@ TEST(RadioGroupTest, ColumnsAreClampedAndFilledTopToBottom) {
 }
 
 TEST(RadioGroupTest, FormResourceRebuildsButtonsAndCheckedItem) {
-    RegisterExtControls();
+    RegisterToolkitClasses();
     TRadioGroup group(nullptr);
     group.SetName("rgMode");
     group.Items()->SetCommaText("One,Two");

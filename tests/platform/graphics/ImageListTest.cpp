@@ -6,7 +6,7 @@
 #include "platform/classes/TFiler.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/core/Exceptions.h"
-#include "platform/graphics/GraphicsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TImageList.h"
@@ -123,8 +123,8 @@ TEST_F(ImageListTest, StreamsPicturesAsBinaryData) {
 }
 
 TEST(GraphicsRegistrationTest, ClassesAreCreatableByName) {
-    RegisterGraphicsClasses();
-    RegisterGraphicsClasses();
+    RegisterToolkitClasses();
+    RegisterToolkitClasses();  // a second load changes nothing
     ASSERT_EQ(GetClass("TImageList"), TImageList::StaticClass());
     TComponent owner(nullptr);
     TObject* created = FindClass("timagelist")->CreateInstance(&owner);

@@ -7,7 +7,7 @@
 #include "platform/controls/VirtualKeys.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
-#include "platform/grids/GridsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/grids/TInplaceEdit.h"
 #include "platform/grids/TStringGrid.h"
 #include "platform/streaming/FormResources.h"
@@ -207,7 +207,7 @@ TEST_F(StringGridTest, PaintDrawsTextAndReportsTheSelection) {
 }
 
 TEST_F(StringGridTest, FormResourceKeepsCountsOptionsAndSizes) {
-    RegisterGrids();
+    RegisterToolkitClasses();
     TComponent root(nullptr);
     root.SetName("Root");
     auto* grid = new TStringGrid(&root);

@@ -5,7 +5,7 @@
 
 #include "platform/controls/VirtualKeys.h"
 #include "platform/mask/MaskFunctions.h"
-#include "platform/maskedit/MaskEditRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/maskedit/TMaskEdit.h"
 #include "platform/streaming/FormResources.h"
 
@@ -116,7 +116,7 @@ TEST(MaskEditTest, TextSetFromOutsideIsConformedToTheMask) {
 }
 
 TEST(MaskEditTest, FormResourceKeepsMaskAndFormattedText) {
-    RegisterMaskEdit();
+    RegisterToolkitClasses();
     TComponent root(nullptr);
     root.SetName("Root");
     auto* edit = new TMaskEdit(&root);

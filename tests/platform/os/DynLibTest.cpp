@@ -10,7 +10,7 @@
 #include <filesystem>
 
 using namespace rt;
-using rt_test::TempFolder;
+using rt::test::TempFolder;
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 using namespace rt;
-using rt_test::TempFolder;
+using rt::test::TempFolder;
 
 namespace {
 

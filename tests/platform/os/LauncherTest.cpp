@@ -11,7 +11,7 @@
 #include <thread>
 
 using namespace rt;
-using rt_test::TempFolder;
+using rt::test::TempFolder;
 
 namespace {
 

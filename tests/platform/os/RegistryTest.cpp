@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 using namespace rt;
-using rt_test::ScopedEnv;
-using rt_test::TempFolder;
+using rt::test::ScopedEnv;
+using rt::test::TempFolder;
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 using namespace rt;
-using rt_test::ScopedEnv;
-using rt_test::TempFolder;
+using rt::test::ScopedEnv;
+using rt::test::TempFolder;
 
 TEST(SysInfo, TempPathFollowsTmpdirWithTrailingDelimiter) {
     {

@@ -7,7 +7,7 @@
 
 #include <stdlib.h>
 
-namespace rt_test {
+namespace rt::test {
 
 class TempFolder {
 public:
@@ -58,4 +58,4 @@ private:
     bool hadOld_ = false;
 };
 
-}  // namespace rt_test
+}  // namespace rt::test

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/controls/VirtualKeys.h"
-#include "platform/spin/SpinRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/spin/TSpinEdit.h"
 #include "platform/streaming/FormResources.h"
 
@@ -70,7 +70,7 @@ TEST(SpinEditTest, OnlyDigitsAndSignsCanBeTyped) {
 }
 
 TEST(SpinEditTest, FormResourceStoresValueNotText) {
-    RegisterSpinControls();
+    RegisterToolkitClasses();
     TSpinEdit spin(nullptr);
     spin.SetName("seDays");
     spin.SetMaxValue(365);

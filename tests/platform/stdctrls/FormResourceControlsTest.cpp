@@ -4,7 +4,7 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/core/Exceptions.h"
 #include "platform/forms/TInputInjector.h"
-#include "platform/stdctrls/StdCtrlsRegistration.h"
+#include "platform/forms/ToolkitClasses.h"
 #include "platform/stdctrls/TButton.h"
 #include "platform/stdctrls/TCustomCheckBox.h"
 #include "platform/stdctrls/TCustomLabel.h"
@@ -107,7 +107,7 @@ class FormResourceControlsTest : public FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
-        RegisterStdControls();
+        RegisterToolkitClasses();
         RegisterClass<TfrmResTest>();
         RegisterFormResource("TfrmResTest", kResource);
         form = NewForm<TfrmResTest>();

@@ -11,6 +11,7 @@
 #include "platform/streaming/FormResources.h"
 #include "src/controls/TarnCheckBox.h"
 #include "tests/src/controls/ControlsTestSupport.h"
+#include "tests/platform/forms/UserClick.h"
 
 namespace hemr_test {
 namespace {
@@ -34,21 +35,21 @@ TEST_F(BitCheckBoxTest, WithAllowGrayedAClickCyclesUncheckedGrayedChecked) {
     TClickCount clicks;
     box->OnClick = clicks.Event();
     box->SetAllowGrayed(true);
-    box->Click();
+    EXPECT_TRUE(rt::test::UserClick(box));
     EXPECT_EQ(box->State(), rt::cbGrayed);
     EXPECT_FALSE(box->Checked()) << "grayed is not checked";
-    box->Click();
+    EXPECT_TRUE(rt::test::UserClick(box));
     EXPECT_EQ(box->State(), rt::cbChecked);
     EXPECT_TRUE(box->Checked());
-    box->Click();
+    EXPECT_TRUE(rt::test::UserClick(box));
     EXPECT_EQ(box->State(), rt::cbUnchecked);
     EXPECT_EQ(clicks.Count, 3);
 
     box->SetAllowGrayed(false);
-    box->Click();
+    EXPECT_TRUE(rt::test::UserClick(box));
     EXPECT_EQ(box->State(), rt::cbChecked) << "without AllowGrayed unchecked goes to checked";
     box->SetState(rt::cbGrayed);
-    box->Click();
+    EXPECT_TRUE(rt::test::UserClick(box));
     EXPECT_EQ(box->State(), rt::cbChecked) << "grayed goes to checked";
     box->SetChecked(false);
     EXPECT_EQ(clicks.Count, 5) << "setting the state by program raises no click";

@@ -16,9 +16,8 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TForm.h"
 #include "platform/graphics/TBitmap.h"
-#include "platform/stdctrls/StdCtrlsRegistration.h"
+#include "src/shell/ModuleClasses.h"
 #include "src/controls/ControlMessages.h"
-#include "src/controls/ControlsRegistration.h"
 #include "src/controls/GlyphLibrary.h"
 
 namespace hemr_test {
@@ -68,8 +67,7 @@ public:
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        hemr::RegisterControlClasses();
-        rt::RegisterStdControls();
+        hemr::RegisterModuleClasses();
         ResetApplication();
         form = new TLookupForm(&rt::Application());
         form->AfterConstruction();

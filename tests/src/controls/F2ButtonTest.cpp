@@ -5,6 +5,7 @@
 #include "platform/stdctrls/TGroupBox.h"
 #include "platform/streaming/FormResources.h"
 #include "tests/src/controls/ControlsTestSupport.h"
+#include "tests/platform/forms/UserClick.h"
 
 namespace hemr_test {
 namespace {
@@ -111,14 +112,14 @@ TEST_F(F2ButtonTest, NoRequestWithoutAnEditThatCanTakeTheFocus) {
     form->Show();
     TClickCount clicks;
     btn->OnClick = clicks.Event();
-    btn->Click();
+    EXPECT_TRUE(rt::test::UserClick(btn));
     EXPECT_EQ(clicks.Count, 1) << "the own event runs even without a binding";
     btn->SetF2Control(ed);
     ed->SetEnabled(false);
-    btn->Click();
+    EXPECT_TRUE(rt::test::UserClick(btn));
     ed->SetEnabled(true);
     ed->SetVisible(false);
-    btn->Click();
+    EXPECT_TRUE(rt::test::UserClick(btn));
     EXPECT_TRUE(form->Requests.empty()) << "a disabled or hidden edit is not asked for";
     EXPECT_EQ(clicks.Count, 3);
 }
@@ -127,7 +128,7 @@ TEST_F(F2ButtonTest, AFreedEditDropsTheBinding) {
     btn->SetF2Control(ed);
     delete ed;
     EXPECT_EQ(btn->F2Control(), nullptr);
-    btn->Click();
+    EXPECT_TRUE(rt::test::UserClick(btn));
     EXPECT_TRUE(form->Requests.empty());
 }
 

@@ -8,6 +8,7 @@
 #include "src/controls/NvDBEdit.h"
 #include "tests/src/controls/ControlsTestSupport.h"
 #include "tests/src/controls/DataSetSupport.h"
+#include "tests/platform/forms/UserClick.h"
 
 namespace hemr_test {
 namespace {
@@ -154,7 +155,7 @@ TEST_F(NvBtnDBEditTest, TheButtonIsSquareBesideTheEditAndFollowsIt) {
 TEST_F(NvBtnDBEditTest, AClickAsksForTheLookupUnlessOnDialogIsAssigned) {
     form->Show();
     other->SetFocus();
-    ed->Button()->Click();
+    EXPECT_TRUE(rt::test::UserClick(ed->Button()));
     ASSERT_EQ(form->Requests.size(), 1u);
     EXPECT_EQ(form->Requests[0], ed);
     EXPECT_TRUE(form->FocusedAtRequest[0]);
@@ -165,7 +166,7 @@ TEST_F(NvBtnDBEditTest, AClickAsksForTheLookupUnlessOnDialogIsAssigned) {
     } dialogs;
     ed->OnDialog = rt::TNotifyEvent::Of<&TDialogs::Dialog>(&dialogs);
     other->SetFocus();
-    ed->Button()->Click();
+    EXPECT_TRUE(rt::test::UserClick(ed->Button()));
     EXPECT_EQ(dialogs.senders, (std::vector<rt::TObject*>{ed})) << "OnDialog gets the edit";
     EXPECT_EQ(form->Requests.size(), 1u) << "and nothing else happens";
     EXPECT_TRUE(other->Focused());

@@ -15,6 +15,7 @@
 #include "src/controls/TarnListView.h"
 #include "src/controls/TarnMaskEdit.h"
 #include "tests/src/controls/ControlsTestSupport.h"
+#include "src/shell/ModuleClasses.h"
 
 namespace hemr_test {
 namespace {
@@ -64,7 +65,7 @@ class SelectPanelTest : public ControlsTest {
 protected:
     void SetUp() override {
         ControlsTest::SetUp();
-        hemr::RegisterSelectPanelClasses();
+        hemr::RegisterModuleClasses();
         panel = Add<TSelectPanel>("sp01", 10, 10, 353, 45);
         panel->SetCaption("选择公司");
         other = Add<rt::TEdit>("ed03", 10, 300, 80, 21);
@@ -506,6 +507,19 @@ TEST_F(SelectPanelTest, AStoredUserChoicePanelComesBackInItsMode) {
     EXPECT_EQ(loaded->ModeCheck()->Caption(), "区间");
     EXPECT_EQ(loaded->SaveValue(), panel->SaveValue());
     copy->Free();
+}
+
+// The panel's exit reads its edits; it must not run while they are being freed.
+TEST_F(SelectPanelTest, APanelFreedWhileItsEditHasTheFocusRunsNoExit) {
+    form->Show();
+    panel->BeginEdit()->SetFocus();
+    events.Log.clear();
+    delete panel;
+    panel = nullptr;
+    EXPECT_TRUE(events.Log.empty()) << "no exit of a panel on its way out";
+    EXPECT_EQ(form->ActiveControl(), nullptr) << "the focus went back to the form";
+    other->SetFocus();
+    EXPECT_EQ(form->ActiveControl(), other) << "the form takes input again";
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-namespace hemr_cc_test {
+namespace hemr_test::converter {
 namespace {
 
 using hemr::TCodeConverter;
@@ -254,4 +254,4 @@ TEST(CodeConverterComponent, DesignTypeIsPublishedWithClientAsDefault) {
 }
 
 }  // namespace
-}  // namespace hemr_cc_test
+}  // namespace hemr_test::converter

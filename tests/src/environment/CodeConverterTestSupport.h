@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-namespace hemr_cc_test {
+namespace hemr_test::converter {
 
 RT_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
 RT_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
@@ -228,4 +228,4 @@ T* Make(rt::TComponent* owner, const std::string& name) {
     return c;
 }
 
-}  // namespace hemr_cc_test
+}  // namespace hemr_test::converter

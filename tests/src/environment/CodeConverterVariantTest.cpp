@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace hemr_cc_test {
+namespace hemr_test::converter {
 namespace {
 
 using hemr::TCodeConverter;
@@ -103,15 +103,15 @@ TEST(TranslatorLibrary, ByteCallsConvertBetweenCodePages) {
 // The configuration decides the modes: an interface in code page 950 on a
 // 936 system converts texts by kind 2 and needs the library.
 TEST(CodeConverterConfiguration, ClientIniWithTraditionalInterfaceGivesModeTwo) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     ASSERT_FALSE(temp.Path().empty());
     const std::string client = temp.Path() + "/client/";
     std::filesystem::create_directories(client);
     std::ofstream(client + "KestrelC.ini") << "[CodePage]\r\nUICodePage=950\r\nDBCodePage=936\r\n";
     const std::string reg = temp.Write("nvr.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\NVR\\Kestrel]\r\n"
                                                   "\"ClientPath\"=\"" + client + "\"\r\n");
-    rt_test::ScopedEnv registry("NVR_REGISTRY", reg.c_str());
-    rt_test::ScopedEnv acp("NVR_ACP", "936");
+    rt::test::ScopedEnv registry("NVR_REGISTRY", reg.c_str());
+    rt::test::ScopedEnv acp("NVR_ACP", "936");
     TCodeConverter converter(nullptr);
     EXPECT_EQ(converter.UICodePage(), "950");
     EXPECT_EQ(converter.SystemCodePage(), "936");
@@ -121,4 +121,4 @@ TEST(CodeConverterConfiguration, ClientIniWithTraditionalInterfaceGivesModeTwo) 
 }
 
 }  // namespace
-}  // namespace hemr_cc_test
+}  // namespace hemr_test::converter

@@ -4,6 +4,7 @@
 #include "platform/classes/TypInfo.h"
 #include "src/environment/LangCommon.h"
 #include "src/environment/LangNvController.h"
+#include "src/shell/ModuleClasses.h"
 
 #include <vector>
 
@@ -80,7 +81,7 @@ TEST(NvLangController, PublishesItsPropertiesInOrderAndRegisters) {
     EXPECT_EQ(tail, (std::vector<std::string>{"Active", "AfterClose", "AfterOpen", "BeforeClose", "BeforeOpen",
                                               "AfterLoadComponent", "BeforeLoadComponent", "ExcludeControls",
                                               "LangPackageName", "DesignType"}));
-    hemr::RegisterLangClasses();
+    hemr::RegisterModuleClasses();
     EXPECT_EQ(rt::FindClass("TNvLangController"), TNvLangController::StaticClass());
 }
 

@@ -31,7 +31,7 @@ TEST_F(LangFolderTest, MissingFolderOrInstallPathGivesNoFolder) {
     EXPECT_EQ(GetLangFolder(dtClient), "") << "the CHT folder does not exist";
     EXPECT_EQ(hemr::LangPackFileName(dtClient, "TNVForm"), "")
         << "without a folder no file name is made, so no pack is found in the working folder";
-    rt_test::ScopedEnv noRegistry("NVR_REGISTRY", (temp_.Path() + "/none.reg").c_str());
+    rt::test::ScopedEnv noRegistry("NVR_REGISTRY", (temp_.Path() + "/none.reg").c_str());
     std::filesystem::create_directories(LangDir(Client(), "CHT"));
     EXPECT_EQ(GetLangFolder(dtClient), "") << "no registry key, no install folder";
 }

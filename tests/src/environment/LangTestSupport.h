@@ -131,7 +131,7 @@ protected:
         const std::string reg = temp_.Write(
             "nvr.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\NVR\\Kestrel]\r\n\"ClientPath\"=\"" + Client() +
                            "\"\r\n\"ServerPath\"=\"" + Server() + "\"\r\n");
-        env_ = std::make_unique<rt_test::ScopedEnv>("NVR_REGISTRY", reg.c_str());
+        env_ = std::make_unique<rt::test::ScopedEnv>("NVR_REGISTRY", reg.c_str());
         UseCodePages("936", "936");
     }
 
@@ -158,8 +158,8 @@ protected:
         std::ofstream(name, std::ios::binary) << bytes;
     }
 
-    rt_test::TempFolder temp_;
-    std::unique_ptr<rt_test::ScopedEnv> env_;
+    rt::test::TempFolder temp_;
+    std::unique_ptr<rt::test::ScopedEnv> env_;
 };
 
 }  // namespace hemr_test

@@ -236,7 +236,7 @@ TEST(LibStrsVariants, IifAndBlank) {
 }
 
 TEST(LibStrsConversion, WrappersFallBackToTheSystemCodePage) {
-    rt_test::ScopedEnv acp("NVR_ACP", "936");
+    rt::test::ScopedEnv acp("NVR_ACP", "936");
     EXPECT_EQ(WideToCodePage("员工", 950), rt::WideToCodePage("员工", 950));
     EXPECT_EQ(WideToCodePage("员工", 12345), rt::WideToCodePage("员工", 936)) << "unknown code page";
     EXPECT_EQ(CodePageToWide(rt::WideToCodePage("员工", 936), 12345), "员工");
@@ -310,7 +310,7 @@ TEST(LibStrsConversion, ScalarsAndBlankValues) {
 }
 
 TEST(LibStrsConversion, WideStringsAreReadBackThroughTheSystemCodePage) {
-    rt_test::ScopedEnv acp("NVR_ACP", "936");
+    rt::test::ScopedEnv acp("NVR_ACP", "936");
     std::string gbk = rt::WideToCodePage("中文", 936);
     EXPECT_TRUE(VariantFromCodePage(Variant("中文"), 950).SameAs(Variant(rt::CodePageToWide(gbk, 950))));
     EXPECT_TRUE(VariantFromCodePage(Variant("中文"), 936).SameAs(Variant("中文")));

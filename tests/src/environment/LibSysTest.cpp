@@ -37,11 +37,11 @@ TEST_F(LibSysHome, HomeFolderIsClientPathElseServerPath) {
 }
 
 TEST_F(LibSysHome, LongTempDirIsTheTemporaryFolder) {
-    rt_test::ScopedEnv tmp("TMPDIR", temp_.Path().c_str());
+    rt::test::ScopedEnv tmp("TMPDIR", temp_.Path().c_str());
     EXPECT_EQ(rt::ExcludeTrailingPathDelimiter(GetLongTempDir()), temp_.Path());
     std::string deep = temp_.Path() + "/" + std::string(250, 'd');
     ASSERT_TRUE(rt::ForceDirectories(deep));
-    rt_test::ScopedEnv longTmp("TMPDIR", deep.c_str());
+    rt::test::ScopedEnv longTmp("TMPDIR", deep.c_str());
     EXPECT_EQ(GetLongTempDir(), "") << "longer than 260 characters";
 }
 
@@ -115,7 +115,7 @@ TEST_F(LibSysHome, GeneratorLogFileAndLine) {
 TEST_F(LibSysHome, GeneratorLogFallsBackToTheTemporaryFolder) {
     std::string tempDir = temp_.Path() + "/tmp";
     ASSERT_TRUE(rt::ForceDirectories(tempDir));
-    rt_test::ScopedEnv tmp("TMPDIR", tempDir.c_str());
+    rt::test::ScopedEnv tmp("TMPDIR", tempDir.c_str());
     UseRegistry("\"ServerPath\"=\"\"\r\n");
     EXPECT_TRUE(WriteGeneratorLog("no home"));
     EXPECT_EQ(Lines(tempDir + "/Log/Alert_TKOPSGenerator_20050517.log").size(), 1u);

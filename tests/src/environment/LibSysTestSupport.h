@@ -34,7 +34,7 @@ protected:
         registryEnv_.reset();
         std::string file = temp_.Write("nvr.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\NVR\\Kestrel]\r\n" +
                                                       kestrelValues);
-        registryEnv_ = std::make_unique<rt_test::ScopedEnv>("NVR_REGISTRY", file.c_str());
+        registryEnv_ = std::make_unique<rt::test::ScopedEnv>("NVR_REGISTRY", file.c_str());
     }
 
     std::string Home() const { return temp_.Path() + "/client"; }
@@ -49,8 +49,8 @@ protected:
         return lines;
     }
 
-    rt_test::TempFolder temp_;
-    std::unique_ptr<rt_test::ScopedEnv> registryEnv_;
+    rt::test::TempFolder temp_;
+    std::unique_ptr<rt::test::ScopedEnv> registryEnv_;
 };
 
 }  // namespace hemr_test

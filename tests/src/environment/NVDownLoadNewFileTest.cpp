@@ -16,7 +16,7 @@
 #include <chrono>
 #include <filesystem>
 
-namespace hemr_dl_test {
+namespace hemr_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -49,7 +49,7 @@ protected:
     void SetUp() override {
         ASSERT_FALSE(temp_.Path().empty());
         for (const char* folder : {"lib", "server", "tmp"}) fs::create_directories(temp_.File(folder));
-        tmpEnv_ = std::make_unique<rt_test::ScopedEnv>("TMPDIR", temp_.File("tmp").c_str());
+        tmpEnv_ = std::make_unique<rt::test::ScopedEnv>("TMPDIR", temp_.File("tmp").c_str());
         local_ = temp_.File("lib/hemr07s.so");
         WriteFile(local_, "library v1");
         fs::last_write_time(local_, fs::file_time_type::clock::now() - 24h * 400);
@@ -59,7 +59,7 @@ protected:
 
     void UseRegistry(const std::string& body) {
         const std::string reg = temp_.Write("upgrader-" + std::to_string(++regCount_) + ".reg", "REGEDIT4\r\n\r\n" + body);
-        regEnv_ = std::make_unique<rt_test::ScopedEnv>("NVR_REGISTRY", reg.c_str());
+        regEnv_ = std::make_unique<rt::test::ScopedEnv>("NVR_REGISTRY", reg.c_str());
     }
     void SwitchOn() { UseRegistry("[HKEY_LOCAL_MACHINE\\Software\\PLWK\\Velmoran]\r\n\"GoAhead\"=\" 1 \"\r\n"); }
     void ServeUpdate() { WriteZip(temp_.File("server/hemr07s.so.zip"), {{"hemr07s.so", "library v2"}}); }
@@ -69,9 +69,9 @@ protected:
         return hemr::UpdateFile(stamp, temp_.File("server"), local_, interactive, message_);
     }
 
-    rt_test::TempFolder temp_;
-    std::unique_ptr<rt_test::ScopedEnv> tmpEnv_;
-    std::unique_ptr<rt_test::ScopedEnv> regEnv_;
+    rt::test::TempFolder temp_;
+    std::unique_ptr<rt::test::ScopedEnv> tmpEnv_;
+    std::unique_ptr<rt::test::ScopedEnv> regEnv_;
     int regCount_ = 0;
     std::string local_;
     std::string message_;
@@ -157,4 +157,4 @@ TEST_F(UpdateFileTest, DescriptionDrivesTheUpdate) {
 }
 
 }  // namespace
-}  // namespace hemr_dl_test
+}  // namespace hemr_test

@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "platform/comctrls/TListColumns.h"
 #include "platform/comctrls/TListItems.h"
 #include "platform/comctrls/TListView.h"
+#include "platform/forms/TForm.h"
+#include "platform/forms/TApplication.h"
+#include "platform/sysutils/FormatSettings.h"
+#include "platform/classes/TStringList.h"
 #include "platform/stdctrls/TButton.h"
 #include "platform/maskedit/TCustomMaskEdit.h"
 #include "tests/src/framework/GeneFormFixture.h"
+#include "tests/platform/forms/UserClick.h"
 
 namespace {
 
@@ -35,6 +43,46 @@ TEST_F(BaseGeneInitTest, FullParametersConnectTheLocalServerAndReadTheSession) {
     EXPECT_EQ(form->ErrorCodes(), "") << "no E;000036 for frmHemr07 and HEMR07";
     EXPECT_TRUE(Dialogs().Dialogs().empty()) << DialogTexts();
     EXPECT_FALSE(form->Session().F2Window().IsDispatch()) << "no F2 window without service flag 4";
+}
+
+TEST_F(BaseGeneInitTest, CreationSetsTheHintTimeEmptiesTheDateEnvironmentAndTheHostWindowFollowsTheForm) {
+    rt::Application().SetHintHidePause(0);
+    TfrmGeneTest* form = NewForm();
+    EXPECT_EQ(rt::Application().HintHidePause(), 500000);
+    EXPECT_EQ(form->DateEnvironment().Count(), 0);
+
+    rt::TForm host(nullptr);
+    host.Show();
+    ASSERT_TRUE(form->InitForm(rt::Variant::ArrayOf({"796", "KWTest60", "KWDB", host.Handle(), ""})));
+    ASSERT_EQ(form->HostWindow(), host.Handle());
+    const int painted = host.PaintCount();
+    form->SetBounds(form->Left() + 10, form->Top(), form->Width(), form->Height());
+    EXPECT_EQ(host.PaintCount(), painted + 1) << "moving the form repaints the shell's window";
+    form->SetBounds(form->Left(), form->Top(), form->Width() + 20, form->Height());
+    EXPECT_EQ(host.PaintCount(), painted + 2) << "resizing it too";
+}
+
+// The locale here writes its dates 08.12.2026; code page 936 keeps the toolkit's '/'.
+TEST_F(BaseGeneInitTest, UnderCodePage950TheDateSeparatorComesFromTheLocale) {
+    const std::string locales = Client() + "locales";
+    std::filesystem::create_directories(locales);
+    if (std::system(("localedef -i de_DE -f UTF-8 " + locales + "/de_DE.UTF-8 >/dev/null 2>&1").c_str()) < 0 ||
+        !std::filesystem::exists(locales + "/de_DE.UTF-8")) {
+        GTEST_SKIP() << "the locale sources are not installed";
+    }
+    rt::test::ScopedEnv path("LOCPATH", locales.c_str());
+    rt::test::ScopedEnv locale("LC_ALL", "de_DE.UTF-8");
+    NewForm();
+    EXPECT_EQ(rt::FormatSettings().DateSeparator, '/') << "code page 936";
+    {
+        rt::test::ScopedEnv acp("NVR_ACP", "950");
+        WriteFile(Client() + "KestrelC.ini", "[CodePage]\r\nUICodePage=437\r\n[Server Information]\r\n"
+                                             "ComputerName=127.0.0.1\r\nServerPort=211\r\n");
+        TfrmGeneTest* form = NewForm();
+        EXPECT_EQ(form->GetSystemCodePage(), "950");
+        EXPECT_EQ(rt::FormatSettings().DateSeparator, '.') << "code page 950 takes the locale's separator";
+    }
+    rt::ResetFormatSettings();
 }
 
 TEST_F(BaseGeneInitTest, ASecondInitFormChangesNothing) {
@@ -135,10 +183,9 @@ TEST_F(BaseGeneInitTest, ShowingSetsTheCaptionAndListsTheSchemes) {
 TEST_F(BaseGeneInitTest, CancelClosesWithTheCancelResult) {
     TfrmGeneTest* form = NewForm();
     ASSERT_TRUE(form->InitForm(FullParams()));
-    form->Show();
-    form->btnCancel->Click();
-    rt::Application().ProcessMessages();
+    EXPECT_TRUE(rt::test::UserClick(form->btnCancel));
     EXPECT_FALSE(Alive(form));
+    EXPECT_EQ(ClosedResultCode(), 2);
 }
 
 }  // namespace

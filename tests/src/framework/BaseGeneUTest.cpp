@@ -71,7 +71,7 @@ protected:
                 return upToDate;
             });
     }
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     std::vector<std::string> asked;
     std::vector<std::string> checked;
 };

@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "platform/comctrls/TPageControl.h"
+#include "platform/classes/TStrings.h"
 #include "platform/comctrls/TTabSheet.h"
 #include "platform/controls/VirtualKeys.h"
+#include "platform/extctrls/TRadioGroup.h"
 #include "platform/forms/TInputInjector.h"
 #include "platform/maskedit/TCustomMaskEdit.h"
 #include "platform/stdctrls/TCustomMemo.h"
 #include "platform/stdctrls/TEdit.h"
+#include "platform/stdctrls/TRadioButton.h"
 #include "platform/stdctrls/TButton.h"
+#include "src/controls/NvGroupButton.h"
+#include "src/controls/NvRadioGroup.h"
 #include "tests/src/framework/GeneFormFixture.h"
+#include "tests/platform/forms/UserClick.h"
 
 namespace {
 
@@ -120,6 +126,26 @@ TEST_F(BaseGeneWorkTest, EnterOnPageEndControlsMovesToTheNextPageOnlyFromTheFirs
     EXPECT_EQ(form->pgOption->ActivePage(), form->tsOption2) << "Enter on the last page stays";
 }
 
+// A button of a radio group counts as its group, whichever toolkit class the group is.
+TEST_F(BaseGeneWorkTest, EnterOnTheLastButtonOfAPageEndRadioGroupMovesToTheNextPage) {
+    TfrmGeneTest* form = ShownForm();
+    auto* plain = Add<rt::TRadioGroup>(form, "rgPlain", form->tsOption1);
+    auto* own = Add<hemr::TNvRadioGroup>(form, "rgOwn", form->tsOption1);
+    for (rt::TStrings* items : {plain->Items(), own->Items()}) {
+        items->Add("甲");
+        items->Add("乙");
+    }
+    const std::pair<rt::TWinControl*, rt::TWinControl*> cases[] = {{plain, plain->Buttons(1)}, {own, own->Buttons(1)}};
+    for (const auto& [group, last] : cases) {
+        SCOPED_TRACE(group->ClassName());
+        form->pgOption->SetActivePage(form->tsOption1);
+        form->PageEndControls() = {group};
+        last->SetFocus();
+        Press(rt::VK_RETURN);
+        EXPECT_EQ(form->pgOption->ActivePage(), form->tsOption2);
+    }
+}
+
 TEST_F(BaseGeneWorkTest, EnterInAMemoBreaksTheFirstLinesAndMovesOnBelowThem) {
     TfrmGeneTest* form = ShownForm();
     auto* memo = Add<rt::TMemo>(form, "meNote", form->tsOption1);
@@ -188,7 +214,7 @@ TEST_F(BaseGeneWorkTest, F2OnThePrintDateUsesTheDateWindowOrEmptiesWithoutIt) {
 
     fake->f2Window->inputDay = "20240401";
     form->btnOk->SetFocus();
-    form->btnPrintDate->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnPrintDate));
     EXPECT_EQ(edit->GetText(), "2024/04/01") << "the lookup button asks for the same F2 handling";
     EXPECT_EQ(form->ActiveControl(), edit);
 }

@@ -11,6 +11,7 @@
 #include "platform/forms/TApplication.h"
 #include "platform/streaming/FormResources.h"
 #include "src/shell/Hemr07CF.h"
+#include "src/shell/ShellForm.h"
 #include "tests/src/framework/FakeSession.h"
 #include "tests/src/shell/ShellTestSupport.h"
 
@@ -85,8 +86,15 @@ public:
     void Destroyed(rt::TObject* sender) {
         for (rt::TCustomForm*& f : alive)
             if (f == sender) f = nullptr;
+        if (auto* form = dynamic_cast<hemr::IShellForm*>(sender)) {
+            closedResultCode = form->FormResultCode();
+            closedResultData = form->FormResultData();
+        }
     }
     std::vector<rt::TCustomForm*> alive;
+    // The result of the form destroyed last, read as the controller reads it.
+    int32_t closedResultCode = -1;
+    rt::Variant closedResultData;
 };
 
 class GeneFormTest : public ShellTest {
@@ -125,6 +133,9 @@ protected:
         form->SetSessionObject(AsVariant(fake));
         return form;
     }
+
+    int32_t ClosedResultCode() const { return watch_.closedResultCode; }
+    const rt::Variant& ClosedResultData() const { return watch_.closedResultData; }
 
     bool Alive(const rt::TCustomForm* form) const {
         for (const rt::TCustomForm* f : watch_.alive)

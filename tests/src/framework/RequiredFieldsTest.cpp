@@ -4,6 +4,7 @@
 #include "platform/comctrls/TListItems.h"
 #include "src/framework/RequiredFields.h"
 #include "tests/src/framework/FieldHooksFixture.h"
+#include "tests/platform/forms/UserClick.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ protected:
         original = ed03->Color();
         return form;
     }
-    void ClickOk(hemr_test::TfrmHookTest* form) { form->btnOk->Click(); }
+    void ClickOk(hemr_test::TfrmHookTest* form) { rt::test::UserClick(form->btnOk); }
     rt::TColor original = 0;
 };
 
@@ -107,8 +108,8 @@ TEST_F(RequiredFieldsTest, DeclaringTwiceRestoresColoursAndEachButtonWorksOnce) 
 
     edPlain->SetText("x");
     ClickOk(form);
-    query->Click();
-    static_cast<rt::TButton*>(form->FindComponent("btnDesign"))->Click();
+    rt::test::UserClick(query);
+    rt::test::UserClick(static_cast<rt::TButton*>(form->FindComponent("btnDesign")));
     EXPECT_EQ(log.Count("btnOk.Click"), 1);
     EXPECT_EQ(log.Count("btnQuery.Click"), 1);
     EXPECT_EQ(form->RequiredHooks().Stored("btnOk", "OnClick").Data, &log);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/buttons/TSpeedButton.h"
+#include "platform/graphics/TBitmap.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/forms/TInputInjector.h"
 #include "platform/maskedit/TCustomMaskEdit.h"
@@ -15,6 +16,9 @@
 #include "platform/sysutils/Clock.h"
 #include "platform/sysutils/DateTime.h"
 #include "platform/sysutils/FormatSettings.h"
+#include "src/controls/BitCheckBox.h"
+#include "src/controls/NvRadioButton.h"
+#include "tests/platform/forms/UserClick.h"
 #include "tests/src/shell/BaseOptFixture.h"
 
 namespace {
@@ -100,31 +104,34 @@ TEST_F(BaseOptScheduleTest, AMomentThatCannotBeComputedFallsBackToTheQueueWithE5
 }
 
 TEST_F(BaseOptScheduleTest, NotifyGivesTheOneRecipientDocumentAndKeepsIt) {
-    TfrmOptTest* form = OptForm();
+    TfrmOptTest* form = OptForm(true);
+    ShowSystemPage(*form);
     EXPECT_FALSE(form->btnNotify->Enabled());
-    form->chkNotify->SetChecked(true);
+    EXPECT_TRUE(rt::test::UserClick(form->chkNotify));
+    EXPECT_TRUE(form->chkNotify->Checked());
     EXPECT_TRUE(form->btnNotify->Enabled());
     EXPECT_EQ(form->NotifyXml(), kOneRecipient);
     bool filled = false;
     EXPECT_EQ(rt::VarToStr(Environment(*form, filled)[12]), kOneRecipient);
 
-    form->chkNotify->SetChecked(false);
+    EXPECT_TRUE(rt::test::UserClick(form->chkNotify));
     EXPECT_FALSE(form->btnNotify->Enabled());
     EXPECT_EQ(rt::VarToStr(Environment(*form, filled)[12]), "") << "unchecked sends no recipients";
     EXPECT_EQ(form->NotifyXml(), kOneRecipient) << "the document is kept";
-    form->chkNotify->SetChecked(true);
+    EXPECT_TRUE(rt::test::UserClick(form->chkNotify));
     EXPECT_EQ(form->NotifyXml(), kOneRecipient);
 }
 
 TEST_F(BaseOptScheduleTest, TheNotifyButtonReadsThePortalSettingsAndKeepsTheDocument) {
-    TfrmOptTest* form = OptForm();
+    TfrmOptTest* form = OptForm(true);
     fake->counter->counterAnswer = [](rt::DispatchArgs& a) {
         const std::string sql = rt::VarToStr(a[1][0]);
         const std::string value = sql.find("StartupPortal") != std::string::npos ? "Y" : "http://portal/ws";
         return rt::Variant::ArrayOf({rt::Variant::ArrayOf({value})});
     };
-    form->chkNotify->SetChecked(true);
-    form->btnNotify->Click();
+    ShowSystemPage(*form);
+    EXPECT_TRUE(rt::test::UserClick(form->chkNotify));
+    EXPECT_TRUE(rt::test::UserClick(form->btnNotify));
     EXPECT_EQ(form->PortalStartup(), "Y");
     EXPECT_EQ(form->PortalService(), "http://portal/ws");
     EXPECT_EQ(form->NotifyXml(), kOneRecipient);
@@ -135,7 +142,7 @@ TEST_F(BaseOptScheduleTest, TheNotifyButtonReadsThePortalSettingsAndKeepsTheDocu
     EXPECT_EQ(rt::VarToStr(call->args[1][1]), "MA003");
 
     fake->counter->counterAnswer = [](rt::DispatchArgs&) { return rt::Variant::ArrayOf(std::vector<rt::Variant>{}); };
-    form->btnNotify->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnNotify));
     EXPECT_EQ(form->PortalStartup(), "") << "an empty answer gives no setting";
 }
 
@@ -165,13 +172,18 @@ TEST_F(BaseOptScheduleTest, TheSystemPageIsArrangedOnItsFirstShowing) {
     EXPECT_EQ(form->pnlTime->TabOrder(), 3);
     EXPECT_EQ(form->btnNotify->Left(), 108);
     EXPECT_TRUE(form->rdoQueue->Checked());
+    // The module's own controls, and the notify button's picture from the glyph library.
+    EXPECT_STREQ(form->rdoQueue->ClassName().c_str(), "TNvRadioButton");
+    EXPECT_STREQ(form->chkNotify->ClassName().c_str(), "TBitCheckBox");
+    ASSERT_NE(form->btnNotify->Glyph(), nullptr);
+    EXPECT_FALSE(form->btnNotify->Glyph()->Empty()) << "btnNotify shows picture 39, not an empty square";
 }
 
 TEST_F(BaseOptScheduleTest, PeriodModeShowsItsPageAndRunsAtATime) {
     TfrmOptTest* form = OptForm();
     EXPECT_FALSE(form->tsPeriodOption->TabVisible());
-    form->btnPeriod->SetDown(true);
-    form->btnPeriod->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnPeriod));
+    EXPECT_TRUE(form->btnPeriod->Down());
     ASSERT_TRUE(form->PeriodMode());
     EXPECT_TRUE(form->tsPeriodOption->TabVisible());
     EXPECT_EQ(form->pgOption->ActivePage(), form->tsPeriodOption);
@@ -184,17 +196,18 @@ TEST_F(BaseOptScheduleTest, PeriodModeShowsItsPageAndRunsAtATime) {
     bool filled = true;
     const rt::Variant env = Environment(*form, filled);
     EXPECT_EQ(rt::VarToStr(env[9]), "r") << "a periodic job carries the kind in lower case";
-    form->btnOk->Click();
+    form->edDate->SetText("2024/03/15");  // the required run date, so that only the period block is missing
+    EXPECT_TRUE(rt::test::UserClick(form->btnOk)) << DialogTexts();
     EXPECT_EQ(jobs->Last("Request"), nullptr) << "no periodic job goes out without its period block";
 
-    form->btnPeriod->SetDown(false);
-    form->btnPeriod->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnPeriod));
+    EXPECT_FALSE(form->btnPeriod->Down());
     EXPECT_FALSE(form->tsPeriodOption->TabVisible());
     EXPECT_EQ(form->pgOption->ActivePage(), form->tsOption1);
     EXPECT_TRUE(form->grpGenTime->Enabled());
     EXPECT_TRUE(form->rdoQueue->Checked());
     EXPECT_EQ(form->RequiredFields(), "ed03");
-    form->btnOk->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnOk));
     EXPECT_NE(jobs->Last("Request"), nullptr) << "back to a plain job";
 }
 

@@ -5,6 +5,8 @@
 #include "platform/menus/TMenuDriver.h"
 #include "platform/stdctrls/TButton.h"
 #include "platform/stdctrls/TRadioButton.h"
+#include "src/controls/NvRadioButton.h"
+#include "tests/platform/forms/UserClick.h"
 #include "tests/src/shell/BaseOptFixture.h"
 
 namespace {
@@ -27,7 +29,7 @@ protected:
 
 TEST_F(BaseOptSubmitTest, OkWithTheQueueSubmitsReportsTheJobAndCloses) {
     TfrmOptTest* form = OptForm();
-    form->btnOk->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnOk));
     const rt::Variant sent = Submitted();
     ASSERT_TRUE(sent.IsArray()) << "Request was called: " << DialogTexts();
     const rt::Variant& env = sent[0];
@@ -43,16 +45,15 @@ TEST_F(BaseOptSubmitTest, OkWithTheQueueSubmitsReportsTheJobAndCloses) {
     ASSERT_NE(Dialogs().LastDialog(), nullptr);
     EXPECT_EQ(Dialogs().LastDialog()->Text, "作业 20240307-0001 已排入工作队列");
     EXPECT_EQ(Dialogs().LastDialog()->Kind, rt::mtInformation);
-    EXPECT_EQ(form->FormResultCode(), 1);
-    EXPECT_EQ(rt::VarToStr(form->FormResultData()), "20240307-0001");
-    rt::Application().ProcessMessages();
     EXPECT_FALSE(Alive(form)) << "a successful OK closes and frees the form";
+    EXPECT_EQ(ClosedResultCode(), 1);
+    EXPECT_EQ(rt::VarToStr(ClosedResultData()), "20240307-0001");
 }
 
 TEST_F(BaseOptSubmitTest, ProcessWithoutExitKeepsTheFormOpenAfterTheMessage) {
     TfrmOptTest* form = OptForm();
     rt::MenuDriver().QueueChoice("miOKNoExit");
-    form->btnSpd->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnSpd));
     ASSERT_EQ(rt::MenuDriver().Popups().size(), 1u);
     EXPECT_EQ(rt::MenuDriver().Popups()[0].Captions,
               (std::vector<std::string>{"处理后直接退出作业(&C)", "处理后并不退出作业(&B)"}));
@@ -60,14 +61,11 @@ TEST_F(BaseOptSubmitTest, ProcessWithoutExitKeepsTheFormOpenAfterTheMessage) {
     ASSERT_NE(jobs->Last("Request"), nullptr) << "the menu item clicks OK";
     EXPECT_EQ(Dialogs().LastDialog()->Text, "作业 20240307-0001 已排入工作队列");
     EXPECT_EQ(form->FormResultCode(), 1);
-    rt::Application().ProcessMessages();
     ASSERT_TRUE(Alive(form)) << "the form stays open";
 
     rt::MenuDriver().QueueChoice("miOKExit");
-    form->btnSpd->Click();
-    EXPECT_TRUE(form->CloseAfterOk());
+    EXPECT_TRUE(rt::test::UserClick(form->btnSpd));
     EXPECT_EQ(CallCount(*jobs, "Request"), 2) << "the second job went out too";
-    rt::Application().ProcessMessages();
     EXPECT_FALSE(Alive(form)) << "直接退出 closes again";
 }
 
@@ -85,7 +83,8 @@ TEST_F(BaseOptSubmitTest, StartModeTwoReportsTheNegativeCode) {
     form->ApplyStartParams(rt::Variant::ArrayOf({rt::Variant(), rt::Variant::ArrayOf({2})}));
     ASSERT_FALSE(form->PlainStart());
     const size_t shown = Dialogs().Dialogs().size();
-    form->btnOk->Click();
+    form->SetCloseAfterOk(false);  // kept open to read its error codes
+    EXPECT_TRUE(rt::test::UserClick(form->btnOk));
     EXPECT_NE(form->ErrorCodes().find("I;-000004;20240307-0001; "), std::string::npos) << form->ErrorCodes();
     EXPECT_EQ(Dialogs().Dialogs().size(), shown) << "a code that is not a plain number is not shown";
     EXPECT_EQ(form->FormResultCode(), 1);
@@ -96,20 +95,18 @@ TEST_F(BaseOptSubmitTest, AFailedRequestReportsTheServersReasonAndStaysOpen) {
     TfrmOptTest* form = OptForm();
     jobs->answer = "error";
     jobs->errorDescript = "队列已满";
-    form->btnOk->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnOk));
     ASSERT_NE(Dialogs().LastDialog(), nullptr);
     EXPECT_EQ(Dialogs().LastDialog()->Text, "送出失败: 队列已满") << "\"error\" counts as ERROR without regard to case";
     EXPECT_EQ(Dialogs().LastDialog()->Kind, rt::mtError);
     EXPECT_EQ(form->FormResultCode(), 0) << "the result code is unchanged";
-    rt::Application().ProcessMessages();
     EXPECT_TRUE(Alive(form));
 
     jobs->failing = {"Request"};
     jobs->errorDescript = "连接中断";
-    form->btnOk->Click();
+    EXPECT_TRUE(rt::test::UserClick(form->btnOk));
     EXPECT_EQ(Dialogs().LastDialog()->Text, "送出失败: 连接中断") << "an exception counts as ERROR";
     EXPECT_EQ(form->FormResultCode(), 0);
-    rt::Application().ProcessMessages();
     EXPECT_TRUE(Alive(form));
 }
 
@@ -117,19 +114,17 @@ TEST_F(BaseOptSubmitTest, NothingIsSubmittedWhenTheArrayCannotBeBuilt) {
     TfrmOptTest* form = OptForm();
     form->rdoExceptTime->SetChecked(true);
     form->edDate->SetText("2024/02/xx");
-    form->btnOk->Click();
+    rt::test::UserClick(form->btnOk);
     EXPECT_EQ(jobs->Last("Request"), nullptr);
-    rt::Application().ProcessMessages();
     EXPECT_TRUE(Alive(form));
 }
 
 TEST_F(BaseOptSubmitTest, CancelClosesWithResultCodeTwo) {
     TfrmOptTest* form = OptForm();
-    form->btnCancel->Click();
-    EXPECT_EQ(form->FormResultCode(), 2);
+    EXPECT_TRUE(rt::test::UserClick(form->btnCancel));
     EXPECT_EQ(jobs->Last("Request"), nullptr);
-    rt::Application().ProcessMessages();
     EXPECT_FALSE(Alive(form));
+    EXPECT_EQ(ClosedResultCode(), 2);
 }
 
 TEST_F(BaseOptSubmitTest, InitFormReadsTheSqlKindAndLoadsTheRights) {

@@ -6,8 +6,11 @@
 #include "platform/comctrls/TPageControl.h"
 #include "platform/comctrls/TTabSheet.h"
 #include "platform/controls/VirtualKeys.h"
+#include "platform/stdctrls/TButton.h"
 #include "platform/stdctrls/TCustomEdit.h"
 #include "src/controls/F2Button.h"
+#include "platform/forms/TInputInjector.h"
+#include "tests/platform/forms/UserClick.h"
 #include "tests/src/shell/BaseRptFixture.h"
 
 namespace hemr_test {
@@ -69,6 +72,22 @@ TEST_F(BaseRptFooterTest, UnknownSignOffCodeIsRefusedAndTheFocusReturns) {
     EXPECT_EQ(form->ActiveControl(), form->edSignInID) << "focus back to the code";
     EXPECT_EQ(form->edSignInID->GetText(), "");
     EXPECT_EQ(form->edSignIn1->GetText(), "") << "the block's texts are cleared";
+}
+
+TEST_F(BaseRptFooterTest, CancelAfterAnUnknownCodeClosesWithCodeTwoAndNoDialog) {
+    fake->validator->rows.erase("CMSMT");
+    for (const bool footer : {true, false}) {
+        SCOPED_TRACE(footer ? "footer code" : "sign-off code");
+        Dialogs().Reset();
+        TfrmRptTest* form = ShownForm();
+        rt::TCustomEdit* code = footer ? form->edNoteID : form->edSignInID;
+        code->SetFocus();
+        rt::Input().TypeText("X99");
+        EXPECT_TRUE(rt::test::UserClick(form->btnCancel)) << "the exit check does not pull the focus back";
+        EXPECT_EQ(Dialogs().Dialogs().size(), 0u) << "no check runs while Cancel has the focus: " << DialogTexts();
+        EXPECT_FALSE(Alive(form)) << "the form closed and freed itself";
+        EXPECT_EQ(ClosedResultCode(), 2);
+    }
 }
 
 TEST_F(BaseRptFooterTest, KnownFooterCodeFillsTheTexts) {

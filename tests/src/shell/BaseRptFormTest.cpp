@@ -13,15 +13,13 @@
 #include "src/controls/F2Button.h"
 #include "src/environment/CodeConverter.h"
 #include "tests/src/shell/BaseRptFixture.h"
+#include "tests/platform/forms/UserClick.h"
 
 namespace hemr_test {
 namespace {
 
 // A user's press on the toggle: the button goes down (or up), then its click runs.
-void TogglePeriod(TfrmRptTest& form) {
-    form.btnPeriod->SetDown(!form.btnPeriod->Down());
-    form.btnPeriod->Click();
-}
+void TogglePeriod(TfrmRptTest& form) { EXPECT_TRUE(rt::test::UserClick(form.btnPeriod)); }
 
 TEST_F(BaseRptTest, NewFormHasTheReportDefaults) {
     TfrmRptTest* form = ReadyForm();

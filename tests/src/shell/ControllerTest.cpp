@@ -125,6 +125,20 @@ TEST_F(ControllerTest, ModalRunFiresCreatedShownHiddenDestroyedWithTheCancelResu
     EXPECT_EQ(log.codes.size(), 4u) << "FreeForm after the form went is harmless";
 }
 
+// The shell may free the form from inside its modal loop (a scenario's FreeForm step).
+TEST_F(ControllerTest, FreeFormDuringTheModalLoopEndsItWithOneDestroyEvent) {
+    auto c = NewController();
+    ASSERT_EQ(c->Initialize(DefaultParams()), 0);
+    rt::Application().SetModalDriver([&](rt::TCustomForm&) {
+        c->FreeForm();
+        c->FreeForm();
+    });
+    EXPECT_TRUE(c->ShowModal().SameAs(rt::Variant(2))) << "ended as cancelled";
+    rt::Application().ProcessMessages();
+    EXPECT_EQ(log.codes, (std::vector<int32_t>{0x100, 0x110, 0x120, 0x130})) << "event 304 once";
+    EXPECT_TRUE(c->IsFormFreed());
+}
+
 TEST_F(ControllerTest, ModelessFormShowsAndHidesThroughSetVisible) {
     auto c = NewController();
     ASSERT_EQ(c->Initialize(DefaultParams()), 0);

@@ -51,7 +51,7 @@ class ShellTest : public LangHome {
 protected:
     void SetUp() override {
         LangHome::SetUp();
-        acp_ = std::make_unique<rt_test::ScopedEnv>("NVR_ACP", "936");
+        acp_ = std::make_unique<rt::test::ScopedEnv>("NVR_ACP", "936");
         StartModule();
         rt::Application().Reset();
         rt::Application().DialogDriver().Reset();
@@ -66,7 +66,7 @@ protected:
         return rt::Variant::ArrayOf({"796", "KWTest60", "KWTest60", 0, ""});
     }
 
-    std::unique_ptr<rt_test::ScopedEnv> acp_;
+    std::unique_ptr<rt::test::ScopedEnv> acp_;
 };
 
 }  // namespace hemr_test
