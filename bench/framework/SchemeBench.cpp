@@ -7,6 +7,7 @@
 
 #include "bench/framework/BenchHome.h"
 #include "platform/automation/ComObj.h"
+#include "platform/classes/TStringList.h"
 #include "platform/comctrls/TListItems.h"
 #include "platform/comctrls/TListView.h"
 #include "platform/maskedit/TCustomMaskEdit.h"
@@ -25,7 +26,8 @@ hemr::TfrmHemr07* SchemeForm() {
     form->SetSessionObject(rt::CreateOleObject("OstrelWorkCenter.Manager"));
     form->InitForm(rt::Variant::ArrayOf({"796", "KWTest60", "KWTest60", 0, ""}));
     // A rule on the statistics date, as the scheme dialog leaves it.
-    form->DateEnvironment() = {std::string("1\3ed03\3Y\3-1\3" "1\3" "1\3" "0\3D")};
+    form->DateEnvironment().Clear();
+    form->DateEnvironment().Add(std::string("1\3ed03\3Y\3-1\3" "1\3" "1\3" "0\3D"));
     return form;
 }
 

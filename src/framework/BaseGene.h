@@ -129,8 +129,6 @@ public:
     void SelectOptionPage(bool goForward);
 
     // ---- condition schemes (BaseGeneSchemes.cpp) -----------------------------------
-    // The scheme dialog's rules, one entry per date condition (DateRules.h).
-    std::vector<std::string>& DateEnvironment() { return dateEnvironment_; }
     // `name` is one of the names in DateFields.
     bool IsDateField(const std::string& name) const;
     // The date a scheme stores for a date field: "YYYYMMDD" moved by its rule
@@ -357,7 +355,6 @@ private:
     bool localServer_ = false;
     rt::Variant schemeServer_;
     std::string propertyList_;
-    std::vector<std::string> dateEnvironment_;
     bool systemPageArranged_ = false;
     bool queryRun_ = false;
     bool wantLog_ = false;

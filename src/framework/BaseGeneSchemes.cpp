@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/classes/TPropInfo.h"
+#include "platform/classes/TStringList.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/comctrls/TListColumn.h"
 #include "platform/comctrls/TListColumns.h"
@@ -84,8 +85,8 @@ bool TfrmBaseGene::IsDateField(const std::string& name) const {
 }
 
 std::string TfrmBaseGene::SavedDateValue(rt::TComponent* control) {
-    for (const std::string& entry : dateEnvironment_) {
-        const std::vector<std::string> f = SplitDateEntry(entry);
+    for (int i = 0; i < dateEnvironment_->Count(); ++i) {
+        const std::vector<std::string> f = SplitDateEntry(dateEnvironment_->Strings(i));
         if (f.size() < 2 || f[1] != control->Name()) continue;
         auto ruled = [&f](int flagField, int first, const std::string& base) {
             if (static_cast<int>(f.size()) < first + 3 || f[flagField - 1] != "Y" || rt::Trim(base).empty())

@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include "platform/classes/TStringList.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/lists/TComboBox.h"
 #include "platform/spin/TSpinEdit.h"
@@ -109,7 +110,7 @@ void TfrmGeneCondition::AddEntry(rt::TComponent* control, const std::string& cap
         entry = std::string(kPanelEntry) + kC3 + control->Name() + kC3 + RowFields(rows_[0]) + kC3 + RowFields(rows_[1]);
     else
         entry = std::string(kEditEntry) + kC3 + control->Name() + kC3 + RowFields(rows_[2]);
-    form_->DateEnvironment().push_back(entry + kC3 + kDateKind);
+    form_->DateEnvironment().Add(entry + kC3 + kDateKind);
     cbodatecondition->Items()->Add(caption);
     conditionControls_.push_back(control);
 }
@@ -138,7 +139,7 @@ void TfrmGeneCondition::BuildDateEnvironment(TfrmBaseGene& form, const std::stri
     editing_ = false;
     for (rt::TComboBox* list : {cboSetDay_B1, cboSetDay_B2, cboSetDay_E1, cboSetDay_E2, cboSetDay1, cboSetDay2})
         list->SetItemIndex(0);
-    form.DateEnvironment().clear();
+    form.DateEnvironment().Clear();
     conditionControls_.clear();
     cbodatecondition->Items()->Clear();
     rt::Variant captions;
@@ -193,9 +194,9 @@ void TfrmGeneCondition::ShowRow(const TRuleRow& row, const std::vector<std::stri
 void TfrmGeneCondition::cbodateconditionChange(rt::TObject*) {
     editing_ = false;
     const int index = cbodatecondition->ItemIndex();
-    if (form_ == nullptr || index < 0 || index >= static_cast<int>(form_->DateEnvironment().size())) return;
+    if (form_ == nullptr || index < 0 || index >= form_->DateEnvironment().Count()) return;
     try {
-        const std::vector<std::string> f = SplitDateEntry(form_->DateEnvironment()[static_cast<size_t>(index)]);
+        const std::vector<std::string> f = SplitDateEntry(form_->DateEnvironment().Strings(index));
             const bool panel = f[0] == kPanelEntry;
         pnSp->SetVisible(panel);
         pnEdit->SetVisible(!panel);
@@ -213,12 +214,11 @@ void TfrmGeneCondition::cbodateconditionChange(rt::TObject*) {
 
 void TfrmGeneCondition::WriteEntryBack() {
     const int index = cbodatecondition->ItemIndex();
-    if (form_ == nullptr || index < 0 || index >= static_cast<int>(form_->DateEnvironment().size())) return;
-    std::string& entry = form_->DateEnvironment()[static_cast<size_t>(index)];
-    const std::vector<std::string> old = SplitDateEntry(entry);
+    if (form_ == nullptr || index < 0 || index >= form_->DateEnvironment().Count()) return;
+    const std::vector<std::string> old = SplitDateEntry(form_->DateEnvironment().Strings(index));
     if (old.size() < 2) return;
     std::string fields = old[0] == kPanelEntry ? RowFields(rows_[0]) + kC3 + RowFields(rows_[1]) : RowFields(rows_[2]);
-    entry = old[0] + kC3 + old[1] + kC3 + fields + kC3 + old.back();
+    form_->DateEnvironment().SetStrings(index, old[0] + kC3 + old[1] + kC3 + fields + kC3 + old.back());
 }
 
 void TfrmGeneCondition::RuleCheckClick(rt::TObject* Sender) {

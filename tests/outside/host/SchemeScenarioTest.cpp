@@ -45,7 +45,7 @@ std::vector<std::string> CaptionsOf(const json& list) {
 }
 
 TEST(SchemeScenario, ASchemeWithARuleIsSavedOpenedRenamedAndDeleted) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const HostRun run = RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-scheme.json");
     ASSERT_EQ(run.exitCode, 0);
     for (const json& line : run.lines) EXPECT_FALSE(line.contains("error")) << line.dump();
@@ -66,7 +66,7 @@ TEST(SchemeScenario, ASchemeWithARuleIsSavedOpenedRenamedAndDeleted) {
 }
 
 TEST(SchemeScenario, AnEmptyNameAndA21ByteNameAreRefusedAndNothingIsSaved) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const HostRun run = RunHost(temp.Path() + "/home", SourceFolder() + "/docs/examples/hemr07-scheme-bad.json");
     ASSERT_EQ(run.exitCode, 0);
     for (const json& line : run.lines) EXPECT_FALSE(line.contains("error")) << line.dump();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/classes/TStringList.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/forms/TInputInjector.h"
 #include "platform/lists/TComboBox.h"
@@ -86,6 +87,11 @@ protected:
         return items;
     }
     static void Press(uint16_t key) { rt::Input().PressKey(key); }
+    static std::vector<std::string> Entries(hemr::TfrmBaseGene& form) {
+        std::vector<std::string> entries;
+        for (int i = 0; i < form.DateEnvironment().Count(); ++i) entries.push_back(form.DateEnvironment().Strings(i));
+        return entries;
+    }
 };
 
 TEST_F(GeneConditionTest, AProgramWithOnlyTheSystemDateFieldsGetsADisabledGroupAndNoConditions) {
@@ -103,7 +109,7 @@ TEST_F(GeneConditionTest, AProgramWithOnlyTheSystemDateFieldsGetsADisabledGroupA
     EXPECT_TRUE(movedOn) << "Enter moves to the next control, past the disabled group";
     EXPECT_FALSE(enabled);
     EXPECT_EQ(items, 0);
-    EXPECT_TRUE(form->DateEnvironment().empty());
+    EXPECT_EQ(form->DateEnvironment().Count(), 0);
 }
 
 TEST_F(GeneConditionTest, EachDateConditionIsOfferedByItsCaptionWithAnEntryWithoutARule) {
@@ -117,7 +123,7 @@ TEST_F(GeneConditionTest, EachDateConditionIsOfferedByItsCaptionWithAnEntryWitho
     EXPECT_EQ(items, (std::vector<std::string>{"入职日期", "统计日期", "离职日期"}))
         << "the panel's caption, the caption row of ed03, the label glued to ed04";
     EXPECT_TRUE(panelShown) << "the first condition is selected";
-    EXPECT_EQ(form->DateEnvironment(),
+    EXPECT_EQ(Entries(*form),
               (std::vector<std::string>{Entry({"0", "sp09", "N", "0", "0", "0", "0", "N", "0", "0", "0", "0", "D"}),
                                         Entry({"1", "ed03", "N", "0", "0", "0", "0", "D"}),
                                         Entry({"1", "ed04", "N", "0", "0", "0", "0", "D"})}));
@@ -133,7 +139,7 @@ TEST_F(GeneConditionTest, UncheckingTheBeginDateDisablesItsEditorsButTheDaysSpin
         d.seSetDay_B1->SelectAll();
         rt::Input().TypeText("2");
         Press(rt::VK_TAB);
-        EXPECT_EQ(form->DateEnvironment()[0],
+        EXPECT_EQ(form->DateEnvironment().Strings(0),
                   Entry({"0", "sp09", "Y", "2", "0", "0", "0", "N", "0", "0", "0", "0", "D"}))
             << "what the user types is written back";
 
@@ -142,7 +148,7 @@ TEST_F(GeneConditionTest, UncheckingTheBeginDateDisablesItsEditorsButTheDaysSpin
         EXPECT_FALSE(d.cboSetDay_B1->Enabled());
         EXPECT_FALSE(d.cboSetDay_B2->Enabled());
         EXPECT_FALSE(d.seSetDay_B2->Enabled());
-        EXPECT_EQ(form->DateEnvironment()[0].substr(0, 8), Entry({"0", "sp09", "N"}));
+        EXPECT_EQ(form->DateEnvironment().Strings(0).substr(0, 8), Entry({"0", "sp09", "N"}));
 
         d.cbodatecondition->SetFocus();
         Press(rt::VK_DOWN);

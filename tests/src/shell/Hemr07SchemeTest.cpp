@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "platform/classes/TStringList.h"
 #include "platform/comctrls/TToolButton.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/lists/TComboBox.h"
@@ -172,7 +173,8 @@ TEST_F(Hemr07SchemeTest, ADateAPanelAndAComboWithoutTheNamedPropertyComeBackAndA
     form->sp01->EndEdit()->SetText("02");
     combo->SetItemIndex(2);
     // No date rule: the date environment holds the field's entry without one.
-    form->DateEnvironment() = {std::string("1\3ed03\3N\3" "0\3" "0\3" "0\3" "0\3D")};
+    form->DateEnvironment().Clear();
+    form->DateEnvironment().Add(std::string("1\3ed03\3N\3" "0\3" "0\3" "0\3" "0\3D"));
     const std::string list = "ed03.Text;nodot;sp01.Style;cboDateType.Nothing;";
     ASSERT_TRUE(form->SaveConditionValues(list, "三项", false));
     const rt::Variant rows = server->Schemes();
