@@ -21,7 +21,7 @@ const std::vector<EntityDef>& Entities() {
          "MS001, MS002"},
         {"CMSMA", "SELECT MA002, MA003 FROM CMSMA", {}, "MA001 = ?", "MA001"},
         {"GENES", "SELECT NCONDITION, CREATOR, PROGRAMME, CREATE_DATE FROM SCHEMES",
-         {"NCONDITION = ?", "CREATOR = ?", "PROGRAMME = ?"}, nullptr, "NCONDITION"},
+         {"NCONDITION = ?", "CREATOR = ?", "PROGRAMME = ?"}, nullptr, "NCONDITION", true},
         {"TAXMA", "SELECT MA001, MA002, MA003, MA004 FROM TAXMA", {"MA001 = ?"}, nullptr, "MA001"},
         {"CMSME", "SELECT ME001, ME002, ME003 FROM CMSME", {"ME001 = ?"}, nullptr, "ME001"},
         {"NVRMA", "SELECT MA001, MA002, MA003, MA004, MA005 FROM NVRMA", {"MA001 = ?"}, nullptr, "MA001"},

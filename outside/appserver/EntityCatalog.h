@@ -15,8 +15,9 @@
 //           0 code, 1..3 texts, 4 lookup allowed Y/N, 5 on every page Y/N
 //   CMSMA   sites; the company code is the site kind ("02" web report), the
 //           key is not used (the forms pass [""]): 0 address, 1 description
-//   GENES   condition schemes; key [name, user, program]:
-//           0 name, 1 creator, 2 program, 3 creation date "YYYYMMDD"
+//   GENES   condition schemes; key [name, user, program], each trimmed as
+//           the scheme store trims them: 0 name, 1 creator, 2 program,
+//           3 creation date "YYYYMMDD"
 //   TAXMA   companies; key [company]: 0 code, 1 name, 2 short name, 3 English name
 //   CMSME   departments; key [department]: 0 code, 1 name, 2 company
 //   NVRMA   users; key [user]: 0 code, 1 name, 2 mobile, 3 e-mail, 4 department
@@ -34,6 +35,8 @@ struct EntityDef {
     std::vector<const char*> keyTerms;     // one "COLUMN = ?" per key element
     const char* companyTerm;               // bound to the company code, or nullptr
     const char* orderBy;
+    // The key texts are trimmed first, as the store trims what it keeps (scheme names).
+    bool trimmedKeys = false;
 };
 
 // nullptr for an entity the server does not know (names compared without case).

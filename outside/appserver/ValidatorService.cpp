@@ -4,6 +4,7 @@
 #include "outside/appserver/EntityCatalog.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/core/Exceptions.h"
+#include "platform/sysutils/StrUtils.h"
 
 namespace appserver {
 
@@ -65,6 +66,9 @@ rt::Variant ValidatorService::Lookup(rt::DispatchArgs& args, bool query) {
         throw EServerError("Unknown entity \"" + name + "\"");
     std::string company = ArgText(args[1]);
     std::vector<std::string> key = KeyTexts(args[3]);
+    if (entity->trimmedKeys)
+        for (std::string& part : key)
+            part = rt::Trim(part);
     size_t wanted = entity->keyTerms.size();
     bool complete = key.size() >= wanted && GivenKeys(key, wanted) == wanted;
     args.SetOut(4, rt::Variant());

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "outside/host/ListViewSteps.h"
 #include "outside/host/VariantText.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/classes/TypInfo.h"
@@ -121,6 +122,7 @@ void ScenarioRunner::RunStep(const nlohmann::json& step) {
         else if (action == "get") Get(arg);
         else if (action == "answer") Answer(arg);
         else if (action == "host") HostCall(arg);
+        else if (action == "edit") EditCaption(arg);
         else throw StepError("unknown action \"" + action + "\"");
     } catch (const std::exception& e) {
         Fail(action + ": " + e.what());
@@ -313,6 +315,10 @@ void ScenarioRunner::Set(const nlohmann::json& arg) {
 }
 
 void ScenarioRunner::Get(const nlohmann::json& arg) {
+    if (arg.is_object() && arg.contains("control") && (arg.contains("items") || arg.contains("item"))) {
+        GetListItems(arg);
+        return;
+    }
     if (arg.is_object() && arg.contains("control") && arg.contains("cell")) {
         rt::TStringGrid& grid = GridOf(Require(arg["control"]));
         const rt::TGridCoord at = GridCell(grid, arg["cell"]);
@@ -325,6 +331,32 @@ void ScenarioRunner::Get(const nlohmann::json& arg) {
     const std::string path = TextOf(arg["property"], "the property");
     if (!rt::HasProperty(c, path)) throw StepError(c->Name() + " has no property " + path);
     transcript_.Write({{"get", arg}, {"value", PropertyJson(c, path)}});
+}
+
+rt::TListView& ScenarioRunner::RequireListView(const nlohmann::json& name) const {
+    auto* list = dynamic_cast<rt::TListView*>(Require(name));
+    if (list == nullptr) throw StepError(name.get<std::string>() + " is no list view");
+    return *list;
+}
+
+void ScenarioRunner::GetListItems(const nlohmann::json& arg) {
+    const rt::TListView& list = RequireListView(arg["control"]);
+    if (arg.contains("items")) {
+        transcript_.Write({{"get", arg}, {"value", ListItemsJson(list)}});
+        return;
+    }
+    if (!arg["item"].is_number_integer()) throw StepError("item must be a number");
+    transcript_.Write({{"get", arg}, {"value", ListItemJson(list, arg["item"].get<int>())}});
+}
+
+void ScenarioRunner::EditCaption(const nlohmann::json& arg) {
+    if (!arg.is_object() || !arg.contains("control") || !arg.contains("item") || !arg["item"].is_number_integer() ||
+        !arg.contains("text"))
+        throw StepError("edit needs {\"control\": NAME, \"item\": N, \"text\": TEXT}");
+    rt::TListView& list = RequireListView(arg["control"]);
+    const std::string text = TextOf(arg["text"], "the text");
+    const std::string end = arg.contains("key") ? TextOf(arg["key"], "the key") : std::string("Enter");
+    EditListCaption(list, arg["item"].get<int>(), text, end);
 }
 
 void ScenarioRunner::Answer(const nlohmann::json& arg) { answers_.push_back(TextOf(arg, "the button")); }

@@ -73,6 +73,10 @@ private:
     void Set(const nlohmann::json& arg);
     void Get(const nlohmann::json& arg);
     void Answer(const nlohmann::json& arg);
+    // List views (ListViewSteps.h): their items, and editing an item's caption.
+    rt::TListView& RequireListView(const nlohmann::json& name) const;
+    void GetListItems(const nlohmann::json& arg);
+    void EditCaption(const nlohmann::json& arg);
     void HostCall(const nlohmann::json& arg);
 
     std::deque<nlohmann::json> steps_;

@@ -141,6 +141,7 @@ int main(int argc, char** argv) {
             transcript.Error("scenario " + options.scenario + ": " + e.what());
             return 1;
         }
+    }
 
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";

@@ -336,6 +336,8 @@ bool TListView::BeginEdit(TListItem* item) {
     if (!allow) return false;
     editing_ = item;
     editText_ = item->caption_;
+    editSelected_ = true;
+    editByClick_ = false;
     return true;
 }
 
@@ -489,11 +491,21 @@ void TListView::MoveFocus(int delta, TShiftState shift) {
     SetItemFocused(target);
 }
 
+void TListView::KeyDown(uint16_t& key, TShiftState shift) {
+    TWinControl::KeyDown(key, shift);
+    // The editor takes Enter and Escape: no dialog key and no character follows them.
+    if (editing_ == nullptr || (key != VK_RETURN && key != VK_ESCAPE)) return;
+    EndEdit(key == VK_RETURN ? TEditEnd::Accept : TEditEnd::Cancel);
+    key = 0;
+}
+
 void TListView::DefaultKeyDown(uint16_t key, TShiftState shift) {
     if (editing_ != nullptr) {
-        if (key == VK_RETURN) EndEdit(TEditEnd::Accept);
-        if (key == VK_ESCAPE) EndEdit(TEditEnd::Cancel);
-        if (key == VK_BACK) PopCharacter(editText_);
+        if (key == VK_BACK) {
+            if (editSelected_) editText_.clear();
+            else PopCharacter(editText_);
+            editSelected_ = false;
+        }
         return;
     }
     const int line = viewStyle_ == vsIcon || viewStyle_ == vsSmallIcon ? ItemsPerLine() : 1;
@@ -514,7 +526,10 @@ void TListView::DefaultKeyDown(uint16_t key, TShiftState shift) {
 
 void TListView::DefaultKeyPress(char key) {
     if (editing_ == nullptr) return;
-    if (static_cast<unsigned char>(key) >= 0x20 && key != 0x7F) editText_ += key;
+    if (static_cast<unsigned char>(key) < 0x20 || key == 0x7F) return;
+    if (editSelected_) editText_.clear();
+    editSelected_ = false;
+    editText_ += key;
 }
 
 void TListView::ClickItem(TListItem* item, TShiftState shift) {
@@ -538,13 +553,17 @@ void TListView::ClickItem(TListItem* item, TShiftState shift) {
 
 void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (CanFocus() && !Focused()) SetFocus();
-    if (editing_ != nullptr) EndEdit(TEditEnd::Accept);
+    const bool doubled = shift.Contains(ssDouble);
+    if (editing_ != nullptr) EndEdit(doubled && editByClick_ ? TEditEnd::Cancel : TEditEnd::Accept);
     if (button == mbLeft && y < HeaderHeight()) {
         ClickColumn(ColumnAt(x));
     } else if (button == mbLeft || button == mbRight) {
         TListItem* item = GetItemAt(x, y);
+        const bool again = button == mbLeft && !doubled && !shift.Contains(ssShift) &&
+                           !shift.Contains(ssCtrl) && item != nullptr && item->selected_ && item == ItemFocused();
         // A right click on a selected item keeps a multiple selection for its pop-up menu.
         if (!(button == mbRight && item != nullptr && item->selected_)) ClickItem(item, shift);
+        if (again && BeginEdit(item)) editByClick_ = true;
     }
     TWinControl::MouseDown(button, shift, x, y);
 }

@@ -7,7 +7,13 @@
 // keeps the old caption and is reported by the application.
 //
 // The in-place editor is headless: while it is open, typed characters and
-// Backspace change EditText, Enter accepts and Escape cancels.
+// Backspace change EditText, Enter accepts and Escape cancels. It opens with
+// the whole caption selected, so that the first character typed (or
+// Backspace) replaces it. F2, or a click on the item that is already
+// selected and focused opens it; a double click cancels
+// an editor its own first click opened. Being a window of its own, the
+// editor's keys are its own: a form that previews keys leaves them alone
+// while IsEditing.
 
 #include <functional>
 #include <memory>
@@ -96,7 +102,10 @@ public:
     bool IsEditing() const { return editing_ != nullptr; }
     TListItem* EditingItem() const { return editing_; }
     const std::string& EditText() const { return editText_; }
-    void SetEditText(const std::string& text) { editText_ = text; }
+    void SetEditText(const std::string& text) {
+        editText_ = text;
+        editSelected_ = false;
+    }
     // Opens the editor on `item` unless read-only or refused by OnEditing.
     bool BeginEdit(TListItem* item);
     // Closes the editor; accepting runs OnEdited and stores the caption it leaves.
@@ -137,6 +146,7 @@ public:
 protected:
     // The order of two items for the default sort.
     virtual int CompareItems(TListItem* a, TListItem* b, intptr_t data);
+    void KeyDown(uint16_t& key, TShiftState shift) override;
     void DefaultKeyDown(uint16_t key, TShiftState shift) override;
     void DefaultKeyPress(char key) override;
     LRESULT DialogCode() const override;
@@ -186,6 +196,10 @@ private:
     TImageList* stateImages_ = nullptr;
     TListItem* editing_ = nullptr;
     std::string editText_;
+    // The caption is still selected as the editor opened it.
+    bool editSelected_ = false;
+    // The editor was opened by a click, which a double click takes back.
+    bool editByClick_ = false;
     // The item Shift-clicks and Shift-arrows extend from.
     TListItem* anchor_ = nullptr;
 };

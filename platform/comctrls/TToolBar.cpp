@@ -84,7 +84,9 @@ void TToolBar::AlignControls(TRect& rect) {
     for (TToolButton* b : ButtonList()) {
         if (!b->Visible()) continue;
         const bool separator = b->Style() == tbsSeparator || b->Style() == tbsDivider;
-        const int w = separator ? b->Width() : buttonWidth_;
+        // A drop-down button carries its arrow beside the button face.
+        const int arrow = b->Style() == tbsDropDown ? TToolButton::ArrowWidth : 0;
+        const int w = separator ? b->Width() : buttonWidth_ + arrow;
         if (wrapable_ && x > indent_ && x + w > ClientWidth()) {
             x = indent_;
             y += buttonHeight_;

@@ -52,6 +52,8 @@ public:
 
     // A check button toggles (within its group), then OnClick runs; nothing when disabled.
     void Click() override;
+    // The release over the button clicks it already (MouseUp), as for speed buttons.
+    void UserClick() override {}
     // The arrow of a drop-down button: pops the menu up below the button; true when it did.
     bool ClickArrow();
 

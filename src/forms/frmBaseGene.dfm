@@ -18,10 +18,12 @@ inherited frmBaseGene: TfrmBaseGene
     object muOpen: TMenuItem
       Caption = '开启(&O)'
       ImageIndex = 2
+      OnClick = btnOpenClick
     end
     object muDelete: TMenuItem
       Caption = '删除(&D)'
       ImageIndex = 3
+      OnClick = btnDeleteClick
     end
   end
   object mnList: TPopupMenu
@@ -30,21 +32,25 @@ inherited frmBaseGene: TfrmBaseGene
       Checked = True
       GroupIndex = 1
       RadioItem = True
+      OnClick = ViewIconExecute
     end
     object ViewSmallIcon: TMenuItem
       Caption = '小型图标(&M)'
       GroupIndex = 1
       RadioItem = True
+      OnClick = ViewSmallIconExecute
     end
     object ViewList: TMenuItem
       Caption = '清单(&L)'
       GroupIndex = 1
       RadioItem = True
+      OnClick = ViewListExecute
     end
     object ViewReport: TMenuItem
       Caption = '详细信息(&D)'
       GroupIndex = 1
       RadioItem = True
+      OnClick = ViewReportExecute
     end
   end
   object pnlCondition: TPanel
@@ -80,17 +86,20 @@ inherited frmBaseGene: TfrmBaseGene
         Caption = '开启(&O)'
         Hint = '开启'
         ImageIndex = 2
+        OnClick = btnOpenClick
       end
       object btnDelete: TToolButton
         Caption = '删除(&D)'
         Hint = '删除'
         ImageIndex = 3
+        OnClick = btnDeleteClick
       end
       object ToolButton1: TToolButton
         Caption = 'ViewIcon'
         DropdownMenu = mnList
         ImageIndex = 4
         Style = tbsDropDown
+        OnClick = ToolButton1Click
       end
     end
     object lstCondition: TListView
@@ -105,6 +114,8 @@ inherited frmBaseGene: TfrmBaseGene
       PopupMenu = muOperation
       SmallImages = ImageList1
       SortType = stText
+      OnDblClick = btnOpenClick
+      OnEdited = lstConditionEdited
       TabOrder = 0
     end
   end

@@ -11,6 +11,7 @@
 #include "platform/comctrls/TListView.h"
 #include "platform/comctrls/TPageControl.h"
 #include "platform/comctrls/TTabSheet.h"
+#include "platform/comctrls/TToolButton.h"
 #include "platform/controls/VirtualKeys.h"
 #include "platform/core/Exceptions.h"
 #include "platform/extctrls/TRadioGroup.h"
@@ -19,6 +20,7 @@
 #include "platform/grids/TDrawGrid.h"
 #include "platform/lists/TComboBox.h"
 #include "platform/maskedit/TCustomMaskEdit.h"
+#include "platform/menus/TMenuItem.h"
 #include "platform/os/Launcher.h"
 #include "platform/os/LocaleInfo.h"
 #include "platform/stdctrls/TButton.h"
@@ -70,17 +72,6 @@ int ElementCountOf(const rt::Variant& array) {
     return a.IsArray() && a.DimCount() == 1 ? a.ElementCount() : 0;
 }
 
-// Waits with the hour-glass cursor while it lives.
-class THourGlass {
-public:
-    THourGlass() : saved_(rt::Screen().Cursor()) { rt::Screen().SetCursor(rt::crHourGlass); }
-    ~THourGlass() { rt::Screen().SetCursor(saved_); }
-    THourGlass(const THourGlass&) = delete;
-    THourGlass& operator=(const THourGlass&) = delete;
-
-private:
-    rt::TCursor saved_;
-};
 
 }  // namespace
 
@@ -116,6 +107,14 @@ void TfrmBaseGene::Publish(rt::TPublisher<TfrmBaseGene>& p) {
     RT_METHOD(p, pgOptionChanging);
     RT_METHOD(p, pgOptionChange);
     RT_METHOD(p, tsOption2Show);
+    RT_METHOD(p, btnOpenClick);
+    RT_METHOD(p, btnDeleteClick);
+    RT_METHOD(p, lstConditionEdited);
+    RT_METHOD(p, ToolButton1Click);
+    RT_METHOD(p, ViewIconExecute);
+    RT_METHOD(p, ViewSmallIconExecute);
+    RT_METHOD(p, ViewListExecute);
+    RT_METHOD(p, ViewReportExecute);
     RT_METHOD(p, DateFieldEnter);
     RT_METHOD(p, DateFieldExit);
     RT_METHOD(p, RequiredExit);
@@ -129,6 +128,13 @@ void TfrmBaseGene::Publish(rt::TPublisher<TfrmBaseGene>& p) {
     RT_COMPONENT(p, btnCancel);
     RT_COMPONENT(p, lstCondition);
     RT_COMPONENT(p, pnlCondition);
+    RT_COMPONENT(p, btnOpen);
+    RT_COMPONENT(p, btnDelete);
+    RT_COMPONENT(p, ToolButton1);
+    RT_COMPONENT(p, ViewIcon);
+    RT_COMPONENT(p, ViewSmallIcon);
+    RT_COMPONENT(p, ViewList);
+    RT_COMPONENT(p, ViewReport);
 }
 
 // ---- creation and the form's own events ---------------------------------------------
@@ -606,41 +612,7 @@ void TfrmBaseGene::ConvertDataSets() {
     }
 }
 
-// ---- schemes ------------------------------------------------------------------------------------
-
-bool TfrmBaseGene::RefreshSchemeList() {
-    if (!schemeServer_.IsDispatch() || lstCondition == nullptr) return false;
-    THourGlass wait;
-    const rt::TViewStyle style = lstCondition->ViewStyle();
-    lstCondition->Items()->BeginUpdate();
-    try {
-        lstCondition->SetViewStyle(rt::vsList);
-        lstCondition->Items()->Clear();
-        const TCodeConverter& converter = *NvConverter();
-        schemeServer_.Call("LoadTable",
-                           {converter.UIToDB(rt::Variant::ArrayOf({rt::Variant(userID_), rt::Variant(programCode_)}))});
-        clientDataSet1_.Close();
-        clientDataSet1_.Open();
-        ConvertDataSets();
-        for (clientDataSet1_.First(); !clientDataSet1_.Eof(); clientDataSet1_.Next()) {
-            rt::TListItem* item = lstCondition->Items()->Add();
-            item->SetImageIndex(0);
-            item->SetCaption(rt::VarToStr(converter.DBToUI(clientDataSet1_.FieldByName("NCONDITION").Value())));
-            item->SubItems()->Add(rt::DateToStr(YmdToDate(clientDataSet1_.FieldByName("CREATE_DATE").AsString())));
-        }
-    } catch (...) {
-        lstCondition->SetViewStyle(style);
-        lstCondition->Items()->EndUpdate();
-        throw;
-    }
-    lstCondition->SetViewStyle(style);
-    lstCondition->Items()->EndUpdate();
-    return true;
-}
-
-bool TfrmBaseGene::SaveConditionValues(const std::string&, const std::string&, bool) { return false; }
-
-bool TfrmBaseGene::LoadConditionValues(const std::string&, const std::string&) { return false; }
+// ---- schemes (the rest in BaseGeneSchemes.cpp) ---------------------------------------------
 
 void TfrmBaseGene::BeforeControlRestore(rt::TComponent*, const std::string&) {}
 
@@ -766,7 +738,14 @@ void TfrmBaseGene::ShowProgramHelp() {
     if (!topic.empty()) session_.CallHelp(programCode_.substr(0, 3), topic);
 }
 
+bool TfrmBaseGene::SchemeNameEditing() const { return lstCondition != nullptr && lstCondition->IsEditing(); }
+
 void TfrmBaseGene::KeyDown(uint16_t& key, rt::TShiftState shift) {
+    // The name editor of the scheme list has its own keys: Escape ends the edit, not the form.
+    if (SchemeNameEditing()) {
+        TNVForm::KeyDown(key, shift);
+        return;
+    }
     const bool ctrl = shift.Contains(rt::ssCtrl);
     const bool shifted = shift.Contains(rt::ssShift);
     if (key == rt::VK_ESCAPE && !ctrl && !shifted) {
@@ -776,7 +755,8 @@ void TfrmBaseGene::KeyDown(uint16_t& key, rt::TShiftState shift) {
     } else if (key == rt::VK_F1 && shift.Empty()) {
         key = 0;
         ShowProgramHelp();
-    } else if (key == rt::VK_F2 && shift.Empty()) {
+    } else if (key == rt::VK_F2 && shift.Empty() && (lstCondition == nullptr || ActiveControl() != lstCondition)) {
+        // F2 on the scheme list is the list's own: it edits the selected scheme's name.
         key = 0;
         F2Handling(ActiveControl());
     } else if (key == 'V' && ctrl && shift.Contains(rt::ssAlt)) {
@@ -803,7 +783,7 @@ void TfrmBaseGene::WndProc(rt::TMessage& message) {
 }
 
 void TfrmBaseGene::KeyPress(char& key) {
-    if (key == '\r' && HandleEnter()) {
+    if (key == '\r' && !SchemeNameEditing() && HandleEnter()) {
         key = 0;
         return;
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/classes/Events.h"
+#include "platform/comctrls/ListViewTypes.h"
 #include "platform/remote/TClientDataSet.h"
 #include "platform/remote/TRemoteConnection.h"
 #include "src/controls/NVForm.h"
@@ -25,8 +26,11 @@ namespace rt {
 class TButton;
 class TCustomLabel;
 class TCustomMaskEdit;
+class TListItem;
 class TListView;
+class TMenuItem;
 class TPageControl;
+class TToolButton;
 class TStringList;
 class TTabSheet;
 }  // namespace rt
@@ -124,6 +128,18 @@ public:
     // Select the next (or previous) option page, refusing while a check failed.
     void SelectOptionPage(bool goForward);
 
+    // ---- condition schemes (BaseGeneSchemes.cpp) -----------------------------------
+    // `name` is one of the names in DateFields.
+    bool IsDateField(const std::string& name) const;
+    // The date a scheme stores for a date field: "YYYYMMDD" moved by its rule
+    // (begin C3 end for a panel); "" when the date environment has no entry
+    // for it. A rule that cannot be applied raises.
+    std::string SavedDateValue(rt::TComponent* control);
+    // A scheme name holds at most 20 bytes in the interface code page.
+    bool SchemeNameTooLong(const std::string& name) const;
+    // One line per item of `Properties`, each ended by CR LF; raises on a date rule that fails.
+    std::string ConditionValuesText(const std::string& Properties);
+
     // ---- IShellForm ----------------------------------------------------------------
     std::string VersionText() const override { return versionText_; }
     std::string UserID() const override { return userID_; }
@@ -181,6 +197,14 @@ public:
     void pgOptionChanging(rt::TObject* Sender, bool& AllowChange);
     void pgOptionChange(rt::TObject* Sender);
     void tsOption2Show(rt::TObject* Sender);
+    void btnOpenClick(rt::TObject* Sender);
+    void btnDeleteClick(rt::TObject* Sender);
+    void lstConditionEdited(rt::TObject* Sender, rt::TListItem* Item, std::string& S);
+    void ToolButton1Click(rt::TObject* Sender);
+    void ViewIconExecute(rt::TObject* Sender);
+    void ViewSmallIconExecute(rt::TObject* Sender);
+    void ViewListExecute(rt::TObject* Sender);
+    void ViewReportExecute(rt::TObject* Sender);
 
     // The form's own check handlers, chained in front of the controls' handlers by the field hooks.
     rt::TNotifyEvent OnDateFieldEnter;
@@ -201,6 +225,13 @@ public:
     rt::TButton* btnCancel = nullptr;
     rt::TListView* lstCondition = nullptr;
     rt::TWinControl* pnlCondition = nullptr;
+    rt::TToolButton* btnOpen = nullptr;
+    rt::TToolButton* btnDelete = nullptr;
+    rt::TToolButton* ToolButton1 = nullptr;
+    rt::TMenuItem* ViewIcon = nullptr;
+    rt::TMenuItem* ViewSmallIcon = nullptr;
+    rt::TMenuItem* ViewList = nullptr;
+    rt::TMenuItem* ViewReport = nullptr;
 
 protected:
     // ---- ISessionContext / IMessageHost --------------------------------------------------
@@ -248,6 +279,7 @@ private:
     std::string LangText(const char* key, const char* def);
     void ShowProgramHelp();
     bool HandleEnter();
+    bool SchemeNameEditing() const;
     rt::TWinControl* PageEndOwner(rt::TWinControl* control) const;
     bool IsPageEndControl(rt::TWinControl* control) const;
     void NextPageOrStay();
@@ -272,6 +304,18 @@ private:
     std::string DateInputStart(const std::string& text);
     void UpdateCaption();
     std::vector<rt::Variant> DirectRunArguments(const std::vector<rt::Variant>& args) const;
+    // ---- schemes (BaseGeneSchemes.cpp) ----
+    std::string ValuesLine(const std::string& item);
+    // Restores one item; false when the restore ends there. `ok` turns false for
+    // a control the form lacks (the restore goes on); an error raises.
+    bool RestoreItem(const std::string& item, const std::string& line, bool& ok);
+    void RestorePanel(TSelectPanel& panel, const std::string& line);
+    std::string ShownDate(const std::string& ymd);
+    void FitSchemeColumns();
+    // The selected scheme's record, or null when nothing is selected or it is not in the data set.
+    rt::TListItem* FindSelectedScheme();
+    bool RenameAllowed(rt::TListItem* item, const std::string& name);
+    void SetSchemeView(rt::TMenuItem* item, rt::TViewStyle style);
 
     TServerSession session_;
     TMessageReporter reporter_;

@@ -17,6 +17,7 @@
 #include "src/controls/NvRadioButton.h"
 #include "src/environment/LangCommon.h"
 #include "src/environment/LibStrs.h"
+#include "src/framework/GeneConditionCF.h"
 
 namespace hemr {
 
@@ -286,8 +287,8 @@ void TfrmBaseOpt::btnInsertClick(rt::TObject*) {
     RefreshSchemeList();
 }
 
-rt::Variant TfrmBaseOpt::ShowSchemeDialog(const std::string&, int) {
-    return rt::Variant::ArrayOf({rt::Variant(std::string()), rt::Variant(std::string()), rt::Variant(std::string())});
+rt::Variant TfrmBaseOpt::ShowSchemeDialog(const std::string& Fields, int TrailingSystemFields) {
+    return hemr::ShowSchemeDialog(*this, Fields, TrailingSystemFields);
 }
 
 bool TfrmBaseOpt::RunDirect(const std::vector<rt::Variant>& Args) { return TfrmBaseGene::RunDirect(Args); }

@@ -137,7 +137,7 @@ protected:
     virtual std::string ChooseRecipients(const std::string& Xml, const std::string& Startup,
                                          const std::string& Service);
     // The scheme dialog: [name, date-field list, replace flag], three empty
-    // texts when cancelled. Until the dialog exists nothing is saved.
+    // texts when cancelled.
     virtual rt::Variant ShowSchemeDialog(const std::string& Fields, int TrailingSystemFields);
     // The period block and rules behind the generic array; false when they
     // cannot be built (nothing is submitted then).

@@ -28,6 +28,7 @@
 #include "src/framework/BaseGene.h"
 #include "src/grid/GridRegistration.h"
 #include "src/grid/TStringAlignGrid.h"
+#include "src/framework/GeneConditionCF.h"
 #include "src/shell/BaseOpt.h"
 #include "src/shell/BaseRpt.h"
 #include "src/shell/Hemr07CF.h"
@@ -51,8 +52,8 @@ void RegisterModuleClasses() {
         TCodeConverter::StaticClass(), TLanguageController::StaticClass(), TNvLangController::StaticClass(),
         // forms
         TNVForm::StaticClass(), TfrmBaseGene::StaticClass(), TfrmBaseOpt::StaticClass(), TfrmBaseRpt::StaticClass(),
-        TfrmRunningWinC::StaticClass(), TfrmHemr07::StaticClass(), TfrmNVDialog::StaticClass(),
-        TfrmNotify::StaticClass(), TfrmPortalUser::StaticClass(),
+        TfrmRunningWinC::StaticClass(), TfrmGeneCondition::StaticClass(), TfrmHemr07::StaticClass(),
+        TfrmNVDialog::StaticClass(), TfrmNotify::StaticClass(), TfrmPortalUser::StaticClass(),
     });
     RegisterAlignGridConverterStep();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "outside/appserver/ServerObjects.h"
+#include "platform/codepage/CodePages.h"
 #include "platform/core/Exceptions.h"
 #include "platform/remote/TClientDataSet.h"
 #include "platform/remote/TRemoteConnection.h"
@@ -114,6 +115,33 @@ TEST_P(ServerContract, RenameAndDeleteAnswerErrorTextsAndChangeNothingWhenRefuse
     ASSERT_EQ(rows.ElementCount(), 1);
     EXPECT_EQ(rows[0][0].ToString(), "丙");
     EXPECT_EQ(rows[0][5].ToString(), "1") << "renaming keeps the values";
+}
+
+TEST_P(ServerContract, ANameTypedWithTrailingBlanksIsFoundAsTheStoreKeepsIt) {
+    ASSERT_EQ(Insert("月报", "1", false), "");
+    Variant validator = session_.Get("Com_Validator");
+    Variant out;
+    const Variant key = Variant::ArrayOf({apptest::Cp936("月报  "), "DS", "HEMR07"});
+    EXPECT_TRUE(validator.Call("CheckValue", {"GENES", "01", "DEMO", key, Variant::Ref(out)}).ToBool())
+        << "the existence check trims as the store does, so the dialog asks before replacing";
+    EXPECT_NE(Insert("月报  ", "2", false), "") << "and the store refuses the same name without the flag";
+    EXPECT_EQ(Insert("月报  ", "2", true), "") << "with the flag it replaces";
+}
+
+TEST_P(ServerContract, SchemeValuesAreStoredExactlyAsSentWhateverTheirSize) {
+    std::string values;
+    const std::string line = std::string("sp_Discrete\3") + "01\4甲公司\1" + "02\4乙\1\r\n" + "\r\n";
+    while (values.size() < 200000) values += line;
+    const std::string sent = rt::WideToCodePage(values, 936);
+    ASSERT_EQ(counter_
+                  .Call("InsertConTable", {Variant::ArrayOf({apptest::Cp936("大"), "DS", "20240301", "HEMR07",
+                                                             "sp01.Style;", Variant::Bytes(sent, 936), false})})
+                  .ToString(),
+              "");
+    counter_.Call("LoadTable", {Variant::ArrayOf({"DS", "HEMR07"})});
+    Variant rows = counter_.Call("AS_GetRecords", {"pvdConSave"})[1];
+    ASSERT_EQ(rows.ElementCount(), 1);
+    EXPECT_TRUE(rows[0][5].ToString() == values) << "control characters and CR LF come back unchanged";
 }
 
 TEST_P(ServerContract, MalformedConditionArraysAnswerErrorWithAReasonAndStoreNothing) {

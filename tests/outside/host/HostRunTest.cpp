@@ -133,7 +133,7 @@ TEST(HostRun, RunJobsRunsTheQueuedJobAndShowsItsReportAndInboxRow) {
 
 // Nested lists 100,000 deep used to end the shell in SIGSEGV wherever a scenario holds one.
 TEST(HostRun, AScenarioNestedTooDeepIsRefusedWithAClearError) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
     const std::string places[] = {R"({"steps": )" + deep + "}", R"({"params": )" + deep + "}",
                                   R"({"steps": [{"host": {"call": "ApplyParams", "args": )" + deep + "}}]}"};
@@ -149,7 +149,7 @@ TEST(HostRun, AScenarioNestedTooDeepIsRefusedWithAClearError) {
 
 // A KestrelC.ini that was a device was read whole, for as long as the device gave bytes.
 TEST(HostRun, AConfigurationThatIsNoPlainFileIsRefusedNamingIt) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string home = temp.Path() + "/home";
     std::filesystem::create_directories(home);
     ASSERT_EQ(::symlink("/dev/zero", (home + "/KestrelC.ini").c_str()), 0);
@@ -161,7 +161,7 @@ TEST(HostRun, AConfigurationThatIsNoPlainFileIsRefusedNamingIt) {
 
 // Exit code 0 says every step ran; steps dropped because the form had closed said so too.
 TEST(HostRun, StepsLeftWhenTheFormClosedFailTheRun) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string scenario = temp.Write(
         "s.json", R"({"steps": [{"key": "Escape"}, {"host": {"call": "GetVersion"}}, {"key": "Escape"}]})");
     const HostRun run = RunHost(temp.Path() + "/home", scenario);

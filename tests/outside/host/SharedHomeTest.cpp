@@ -20,15 +20,9 @@
 namespace {
 
 using host_test::HostRun;
+using host_test::LinesWith;
 using host_test::RunHost;
 using host_test::SourceFolder;
-
-std::vector<nlohmann::json> LinesWith(const HostRun& run, const std::string& key) {
-    std::vector<nlohmann::json> found;
-    for (const nlohmann::json& line : run.lines)
-        if (line.contains(key)) found.push_back(line[key]);
-    return found;
-}
 
 std::string Contents(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
@@ -38,7 +32,7 @@ std::string Contents(const std::string& file) {
 // A second shell on the same home failed about one run in seven (a shared ".tmp"
 // name), and each transcript listed the other's job as its own.
 TEST(SharedHome, TwoShellsSubmittingAtOnceBothSucceedAndEachListsItsOwnJob) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string home = temp.Path() + "/home";
     const std::string scenario = SourceFolder() + "/docs/examples/hemr07-job.json";
     for (int round = 0; round < 3; ++round) {
@@ -57,7 +51,7 @@ TEST(SharedHome, TwoShellsSubmittingAtOnceBothSucceedAndEachListsItsOwnJob) {
 }
 
 TEST(SharedHome, LinksAtTheTemporaryAndInstalledNamesAreNotWrittenThrough) {
-    rt_test::TempFolder temp;
+    rt::test::TempFolder temp;
     const std::string home = temp.Path() + "/home";
     const std::string victim = temp.Write("victim", "untouched");
     std::filesystem::create_directories(home + "/server/S_PKG");

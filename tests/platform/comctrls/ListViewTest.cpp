@@ -150,8 +150,10 @@ TEST_F(ListViewTest, CaptionEditingCanBeRefusedAtEachStep) {
 
     events.AllowEdit = true;
     ASSERT_TRUE(Item(0)->EditCaption());
+    view.Perform(WM_CHAR, 'Q');
+    EXPECT_EQ(view.EditText(), "Q") << "the editor opens with the caption selected: typing replaces it";
     view.Perform(WM_KEYDOWN, VK_BACK);
-    for (char c : std::string("X")) view.Perform(WM_CHAR, static_cast<unsigned char>(c));
+    for (char c : std::string("betX")) view.Perform(WM_CHAR, static_cast<unsigned char>(c));
     EXPECT_EQ(view.EditText(), "betX");
     events.Refuse = true;
     view.Perform(WM_KEYDOWN, VK_RETURN);
@@ -180,6 +182,24 @@ TEST_F(ListViewTest, CaptionEditingCanBeRefusedAtEachStep) {
 
     view.SetReadOnly(true);
     EXPECT_FALSE(Item(1)->EditCaption()) << "a read-only view does not edit";
+}
+
+TEST_F(ListViewTest, AClickOnTheSelectedItemEditsItsCaptionAndADoubleClickTakesThatBack) {
+    view.SetViewStyle(vsList);
+    view.SetBounds(0, 0, 200, 200);
+    const TRect r = view.ItemRect(1);
+    const LPARAM at = PointToLParam((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    view.Perform(WM_LBUTTONDOWN, 0, at);
+    EXPECT_FALSE(view.IsEditing()) << "the first click selects";
+    view.Perform(WM_LBUTTONDOWN, 0, at);
+    EXPECT_EQ(view.EditingItem(), Item(1)) << "a click on the selected item opens the editor";
+    view.Perform(WM_LBUTTONDBLCLK, 0, at);
+    EXPECT_FALSE(view.IsEditing()) << "the double click that click began closes it again";
+    view.Perform(WM_KEYDOWN, VK_F2);
+    ASSERT_TRUE(view.IsEditing());
+    view.Perform(WM_CHAR, 'z');
+    view.Perform(WM_LBUTTONDBLCLK, 0, at);
+    EXPECT_EQ(Item(1)->Caption(), "z") << "an editor opened by F2 is accepted, not cancelled, by a click";
 }
 
 TEST_F(ListViewTest, DeletingTheItemBeingEditedClosesTheEditor) {

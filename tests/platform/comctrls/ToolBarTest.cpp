@@ -71,6 +71,7 @@ TEST_F(ToolBarTest, TheDropDownArrowPopsTheMenuBelowTheButton) {
     AddButton("first");
     TToolButton* button = AddButton("ToolButton1", tbsDropDown);
     button->SetDropdownMenu(&menu);
+    EXPECT_EQ(button->Width(), 25 + TToolButton::ArrowWidth) << "the arrow sits beside a whole button face";
 
     MenuDriver().QueueChoice("ViewList");
     button->Perform(WM_LBUTTONUP, 0, PointToLParam(button->Width() - 2, 3));

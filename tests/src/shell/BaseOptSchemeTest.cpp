@@ -2,7 +2,9 @@
 
 #include "platform/maskedit/TCustomMaskEdit.h"
 #include "platform/stdctrls/TEdit.h"
+#include "platform/forms/TInputInjector.h"
 #include "tests/src/shell/BaseOptFixture.h"
+#include "tests/src/shell/SchemeServerFixture.h"
 
 namespace {
 
@@ -125,30 +127,45 @@ TEST_F(BaseOptSchemeTest, AFormWithNothingToSaveHidesTheSchemePanel) {
     EXPECT_FALSE(form->pnlCondition->Visible());
 }
 
-TEST_F(BaseOptSchemeTest, SavingAsksTheSchemeDialogUnlessTheFocusedFieldsCheckFails) {
+TEST_F(BaseOptSchemeTest, SavingAsksTheSchemeDialogUnlessTheFocusedFieldsCheckFailsAndStoresWhatTheDialogNamed) {
+    hemr_test::TSchemeServer server(Server() + "appserver");
     TfrmOptLater* form = OptForm<TfrmOptLater>(true);
     auto* ed20 = static_cast<rt::TEdit*>(form->FindComponent("ed20"));
     form->pgOption->SetActivePage(static_cast<rt::TTabSheet*>(form->FindComponent("tsOption3")));
     ed20->SetFocus();
+    ed20->SetText("第二页");
     TFailingExit check;
     check.form = form;
     ed20->OnExit = rt::TNotifyEvent::Of<&TFailingExit::Exit>(&check);
-    form->btnInsertClick(nullptr);
+    auto* btnInsert = static_cast<rt::TControl*>(form->FindComponent("btnInsert"));
+    rt::Input().Click(btnInsert);
     EXPECT_EQ(check.exits, 1) << "leaving the field ran its check";
-    EXPECT_EQ(form->ActiveControl(), form->pnlCondition) << "the focus moved to the scheme panel";
     EXPECT_TRUE(form->dialogFields.empty()) << "a failed check stops the save";
 
     ed20->OnExit = {};
     form->SetHasError(false);
-    const int loads = CallCount(*jobs, "LoadTable");
-    form->btnInsertClick(nullptr);
+    rt::Input().Click(btnInsert);
     ASSERT_EQ(form->dialogFields.size(), 1u);
     EXPECT_EQ(form->dialogFields[0], "edDate,meStartDate,meEndDate,edPrintDate/4");
-    EXPECT_EQ(CallCount(*jobs, "LoadTable"), loads) << "a cancelled dialog saves and reloads nothing";
+    EXPECT_EQ(server.Schemes().ElementCount(), 0) << "a cancelled dialog stores nothing";
 
+    form->schemeAnswer = rt::Variant::ArrayOf({"方案一 ", "", false});
+    rt::Input().Click(btnInsert);
+    rt::Variant rows = server.Schemes("796", form->ProgramCode());
+    ASSERT_EQ(rows.ElementCount(), 1);
+    EXPECT_EQ(rt::VarToStr(rows[0][0]), "方案一") << "the store keeps the name trimmed";
+    EXPECT_EQ(rt::VarToStr(rows[0][1]), "796");
+    EXPECT_EQ(rt::VarToStr(rows[0][4]), "ed20.text;");
+    EXPECT_EQ(rt::VarToStr(rows[0][5]), "第二页\r\n") << "one line per item, CR LF ended";
+    EXPECT_EQ(hemr_test::Captions(*form->lstCondition), std::vector<std::string>{"方案一"}) << "the list is refreshed";
+
+    ed20->SetText("改过");
+    rt::Input().Click(btnInsert);
+    EXPECT_EQ(rt::VarToStr(server.Schemes("796", form->ProgramCode())[0][5]), "第二页\r\n")
+        << "an existing name without the replace flag is refused";
     form->schemeAnswer = rt::Variant::ArrayOf({"方案一", "", true});
-    form->btnInsertClick(nullptr);
-    EXPECT_EQ(CallCount(*jobs, "LoadTable"), loads + 1) << "a named scheme refreshes the list";
+    rt::Input().Click(btnInsert);
+    EXPECT_EQ(rt::VarToStr(server.Schemes("796", form->ProgramCode())[0][5]), "改过\r\n") << "the flag replaces";
 }
 
 }  // namespace

@@ -3,3 +3,5 @@ add_dependencies(${name} Nvlanguage)
 # The notification form reaches the loopback portal through Pellwick.so.
 add_dependencies(${name} Pellwick)
 target_link_libraries(${name} PRIVATE hemr_portal)
+# The scheme tests run against the application server's own objects in-process.
+target_link_libraries(${name} PRIVATE hemr_appserver_core)
