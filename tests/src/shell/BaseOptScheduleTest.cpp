@@ -340,6 +340,7 @@ TEST_F(BaseOptPeriodTest, EachCycleAndRangeGivesItsBlockAndFirstRun) {
         {form->rdoEveryMonth, form->rdomonth_2,
          [this] { form->cbo1Month_M2->SetItemIndex(4); form->cbo2Month_M2->SetItemIndex(5); }, "[2,[1,1,4,5]]",
          "20240329"},
+        {form->rbEveryHour, nullptr, text(form->edEveryHour, "1.5"), "[3,1.5]", ""},
     };
     auto show = [](const rt::Variant& v) -> std::string {
         std::function<std::string(const rt::Variant&)> f = [&f](const rt::Variant& x) -> std::string {
@@ -391,6 +392,22 @@ TEST_F(BaseOptPeriodTest, TheRulesArrayMovesTheDateToTheFirstRun) {
     EXPECT_EQ(rt::VarToStr(array[2][1]), "20240229") << "last day of the month before the first run 2024-03-15";
     EXPECT_EQ(array[0][10].ToInt(), 2);
     EXPECT_NEAR(array[0][11].ToDate(), rt::EncodeDateTime(2024, 3, 15, 8, 5, 0, 0), 1e-9);
+}
+
+TEST_F(BaseOptPeriodTest, ComingBackToThePeriodPageShowsTheFirstRun) {
+    EXPECT_TRUE(rt::test::UserClick(form->rdoEveryWeek));
+    form->cboDayofWeek->SetItemIndex(5);
+    form->pgOption->SelectNextPage(true);
+    form->pgOption->SelectNextPage(false);
+    ASSERT_EQ(form->pgOption->ActivePage(), form->tsPeriodOption);
+    EXPECT_EQ(form->edDate->GetText(), "2024/03/15") << "the Friday after the start";
+    EXPECT_EQ(form->edHour->GetText(), "8");
+    EXPECT_TRUE(rt::test::UserClick(form->rbEveryHour));
+    form->pgOption->SelectNextPage(true);
+    form->pgOption->SelectNextPage(false);
+    EXPECT_EQ(form->edDate->GetText(), "2024/03/13") << "an hourly job starts today";
+    EXPECT_EQ(form->edHour->GetText(), "10");
+    EXPECT_EQ(form->edMin->GetText(), "20");
 }
 
 TEST_F(BaseOptPeriodTest, AMissingStartDateStopsOkWithTheRequiredFieldMessage) {
