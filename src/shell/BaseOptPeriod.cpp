@@ -360,7 +360,11 @@ void TfrmBaseOpt::edEveryHourExit(rt::TObject*) {
 void TfrmBaseOpt::meEndDateExit(rt::TObject*) {
     SetHasError(false);
     if (!Checked(rbCycleRang_3)) return;
-    if (meEndDate->GetText() >= meStartDate->GetText()) return;
+    // Compared as "YYYYMMDD": the shown texts follow the user's layout, where
+    // day-first or month-first texts do not sort as dates.
+    const std::string end = ConvertQuickDate(meEndDate->GetText());
+    const std::string start = ConvertQuickDate(meStartDate->GetText());
+    if (end.empty() || start.empty() || end >= start) return;
     ReportMessage("E;100082;" + rbCycleRang_3->Caption() + ";" + lblPeriod11->Caption());
     SetHasError(true);
     if (meEndDate->CanFocus()) meEndDate->SetFocus();

@@ -317,6 +317,17 @@ TEST_F(BaseOptPeriodTest, AnEndDateBeforeTheStartIsRefusedAndBlocksTheScheme) {
     EXPECT_TRUE(form->meEndDate->Focused()) << "the focus stays on the end date";
     TypeAndLeave(form->meEndDate, "20240401");
     EXPECT_FALSE(form->HasError());
+
+    // Day first: "01/04/2024" sorts before "13/03/2024" as text but is the later date.
+    fake->counter->settings = {{"NVR002", "9.0"}, {"Sys001", "3"}, {"Sys002", "/"}};
+    form->GetSysSetting("");  // reloads the settings
+    TypeAndLeave(form->meStartDate, "13032024");
+    EXPECT_EQ(form->meStartDate->GetText(), "13/03/2024");
+    TypeAndLeave(form->meEndDate, "01042024");
+    EXPECT_EQ(form->meEndDate->GetText(), "01/04/2024");
+    EXPECT_FALSE(form->HasError());
+    TypeAndLeave(form->meEndDate, "01032024");
+    EXPECT_TRUE(form->HasError()) << "1 March is before 13 March";
 }
 
 // The period block's rule and range and the first run date for each cycle and range.
