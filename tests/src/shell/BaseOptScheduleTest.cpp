@@ -315,8 +315,12 @@ TEST_F(BaseOptPeriodTest, AnEndDateBeforeTheStartIsRefusedAndBlocksTheScheme) {
     EXPECT_NE(form->ErrorCodes().find("E;100082;退出日期;开始日期"), std::string::npos) << form->ErrorCodes();
     EXPECT_TRUE(form->HasError());
     EXPECT_TRUE(form->meEndDate->Focused()) << "the focus stays on the end date";
+    EXPECT_TRUE(rt::test::UserClick(static_cast<rt::TControl*>(form->FindComponent("btnInsert"))));
+    EXPECT_TRUE(form->dialogFields.empty()) << "no scheme is saved while the error stands";
     TypeAndLeave(form->meEndDate, "20240401");
     EXPECT_FALSE(form->HasError());
+    EXPECT_TRUE(rt::test::UserClick(static_cast<rt::TControl*>(form->FindComponent("btnInsert"))));
+    EXPECT_EQ(form->dialogFields.size(), 1u) << "with the error mended the scheme dialog opens";
 
     // Day first: "01/04/2024" sorts before "13/03/2024" as text but is the later date.
     fake->counter->settings = {{"NVR002", "9.0"}, {"Sys001", "3"}, {"Sys002", "/"}};
