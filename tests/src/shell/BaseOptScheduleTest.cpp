@@ -289,6 +289,15 @@ TEST_F(BaseOptPeriodTest, CyclesShowTheirPanelAndSetTheirFields) {
     TypeAndLeave(form->meCycleRang_2, "7");
     EXPECT_TRUE(form->rbCycleRang_2->Checked()) << "typing a count chooses that range";
     EXPECT_EQ(form->RangeFields(), "meCycleRang_2");
+
+    // Switching again keeps the page as it was and replays the choices.
+    const std::vector<std::string> rules = form->ChangeDateRules();
+    EXPECT_TRUE(rt::test::UserClick(form->btnPeriod));
+    EXPECT_TRUE(rt::test::UserClick(form->btnPeriod));
+    EXPECT_TRUE(form->pnWeek->Visible());
+    EXPECT_EQ(form->RequiredFields(), "meWeek,meStartDate,meCycleRang_2,edDate,ed03");
+    EXPECT_EQ(form->ChangeDateRules(), rules);
+    EXPECT_EQ(form->meCycleRang_2->GetText(), "7");
 }
 
 TEST_F(BaseOptPeriodTest, LeavingAControlCorrectsItsValue) {
