@@ -195,7 +195,7 @@ public:
     void btnOkClick(rt::TObject* Sender);
     void btnCancelClick(rt::TObject* Sender);
     void pgOptionChanging(rt::TObject* Sender, bool& AllowChange);
-    void pgOptionChange(rt::TObject* Sender);
+    virtual void pgOptionChange(rt::TObject* Sender);
     void tsOption2Show(rt::TObject* Sender);
     void btnOpenClick(rt::TObject* Sender);
     void btnDeleteClick(rt::TObject* Sender);
@@ -234,6 +234,8 @@ public:
     rt::TMenuItem* ViewReport = nullptr;
 
 protected:
+    // The job's array as a derived form extends it.
+    void SetConditionArray(const rt::Variant& conditions) { conditionArray_ = conditions; }
     // ---- ISessionContext / IMessageHost --------------------------------------------------
     const TCodeConverter& SessionConverter() const override;
     bool SessionConverted() const override { return Converted(); }

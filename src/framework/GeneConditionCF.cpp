@@ -19,6 +19,7 @@
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LibStrs.h"
 #include "src/framework/BaseGene.h"
+#include "src/framework/DateRuleRow.h"
 #include "src/framework/DateRules.h"
 
 namespace hemr {
@@ -87,29 +88,14 @@ void TfrmGeneCondition::BindRuleRows() {
              {edSetDate, seSetDay1, cboSetDay1, cboSetDay2, seSetDay2}};
 }
 
-const TfrmGeneCondition::TRuleRow* TfrmGeneCondition::RowOf(const rt::TObject* editor) const {
-    for (const TRuleRow& row : rows_) {
-        if (editor == row.Check || editor == row.Count || editor == row.Unit || editor == row.Mode ||
-            editor == row.Days)
-            return &row;
-    }
-    return nullptr;
-}
-
 // ---- the date environment ----------------------------------------------------------------
-
-std::string TfrmGeneCondition::RowFields(const TRuleRow& row) const {
-    return std::string(row.Check->Checked() ? "Y" : "N") + kC3 + row.Count->GetText() + kC3 +
-           std::to_string(row.Unit->ItemIndex()) + kC3 + std::to_string(row.Mode->ItemIndex()) + kC3 +
-           row.Days->GetText();
-}
 
 void TfrmGeneCondition::AddEntry(rt::TComponent* control, const std::string& caption) {
     std::string entry;
     if (dynamic_cast<TSelectPanel*>(control) != nullptr)
-        entry = std::string(kPanelEntry) + kC3 + control->Name() + kC3 + RowFields(rows_[0]) + kC3 + RowFields(rows_[1]);
+        entry = std::string(kPanelEntry) + kC3 + control->Name() + kC3 + rows_[0].Fields() + kC3 + rows_[1].Fields();
     else
-        entry = std::string(kEditEntry) + kC3 + control->Name() + kC3 + RowFields(rows_[2]);
+        entry = std::string(kEditEntry) + kC3 + control->Name() + kC3 + rows_[2].Fields();
     form_->DateEnvironment().Add(entry + kC3 + kDateKind);
     cbodatecondition->Items()->Add(caption);
     conditionControls_.push_back(control);
@@ -171,26 +157,6 @@ void TfrmGeneCondition::BuildDateEnvironment(TfrmBaseGene& form, const std::stri
 
 // ---- the rule editors ------------------------------------------------------------------------
 
-void TfrmGeneCondition::EnableRow(const TRuleRow& row) {
-    const bool on = row.Check->Checked();
-    for (rt::TWinControl* editor : {static_cast<rt::TWinControl*>(row.Count), static_cast<rt::TWinControl*>(row.Unit),
-                                    static_cast<rt::TWinControl*>(row.Mode), static_cast<rt::TWinControl*>(row.Days)})
-        editor->SetEnabled(on);
-}
-
-void TfrmGeneCondition::FollowMode(const TRuleRow& row) { row.Days->SetEnabled(row.Mode->ItemIndex() == 0); }
-
-void TfrmGeneCondition::ShowRow(const TRuleRow& row, const std::vector<std::string>& f, int flagField) {
-    auto field = [&f](int number) { return number <= static_cast<int>(f.size()) ? f[number - 1] : std::string(); };
-    row.Check->SetChecked(field(flagField) == "Y");
-    EnableRow(row);
-    row.Count->SetText(field(flagField + 1));
-    row.Unit->SetItemIndex(rt::StrToInt(field(flagField + 2)));
-    row.Mode->SetItemIndex(rt::StrToInt(field(flagField + 3)));
-    row.Days->SetText(field(flagField + 4));
-    FollowMode(row);
-}
-
 void TfrmGeneCondition::cbodateconditionChange(rt::TObject*) {
     editing_ = false;
     const int index = cbodatecondition->ItemIndex();
@@ -201,10 +167,10 @@ void TfrmGeneCondition::cbodateconditionChange(rt::TObject*) {
         pnSp->SetVisible(panel);
         pnEdit->SetVisible(!panel);
         if (panel) {
-            ShowRow(rows_[0], f, 3);
-            ShowRow(rows_[1], f, 8);
+            rows_[0].Show(f, 3);
+            rows_[1].Show(f, 8);
         } else {
-            ShowRow(rows_[2], f, 3);
+            rows_[2].Show(f, 3);
         }
         WriteEntryBack();
     } catch (const std::exception&) {
@@ -217,19 +183,19 @@ void TfrmGeneCondition::WriteEntryBack() {
     if (form_ == nullptr || index < 0 || index >= form_->DateEnvironment().Count()) return;
     const std::vector<std::string> old = SplitDateEntry(form_->DateEnvironment().Strings(index));
     if (old.size() < 2) return;
-    std::string fields = old[0] == kPanelEntry ? RowFields(rows_[0]) + kC3 + RowFields(rows_[1]) : RowFields(rows_[2]);
+    std::string fields = old[0] == kPanelEntry ? rows_[0].Fields() + kC3 + rows_[1].Fields() : rows_[2].Fields();
     form_->DateEnvironment().SetStrings(index, old[0] + kC3 + old[1] + kC3 + fields + kC3 + old.back());
 }
 
 void TfrmGeneCondition::RuleCheckClick(rt::TObject* Sender) {
-    const TRuleRow* row = RowOf(Sender);
+    const TDateRuleRow* row = RowHolding(rows_, Sender);
     if (row == nullptr) return;
-    EnableRow(*row);
+    row->EnableByCheck();
     WriteEntryBack();
 }
 
 void TfrmGeneCondition::ModeChange(rt::TObject* Sender) {
-    if (const TRuleRow* row = RowOf(Sender)) FollowMode(*row);
+    if (const TDateRuleRow* row = RowHolding(rows_, Sender)) row->EnableByMode();
     if (editing_) WriteEntryBack();
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/core/Variant.h"
 #include "src/controls/NVForm.h"
+#include "src/framework/DateRuleRow.h"
 
 namespace rt {
 class TButton;
@@ -79,27 +80,14 @@ protected:
     void KeyPress(char& key) override;
 
 private:
-    // One rule's editors: the check box, n, unit, mode and days.
-    struct TRuleRow {
-        TBitCheckBox* Check;
-        rt::TSpinEdit* Count;
-        rt::TComboBox* Unit;
-        rt::TComboBox* Mode;
-        rt::TSpinEdit* Days;
-    };
     void BindRuleRows();
-    const TRuleRow* RowOf(const rt::TObject* editor) const;
-    void EnableRow(const TRuleRow& row);
-    void FollowMode(const TRuleRow& row);
-    void ShowRow(const TRuleRow& row, const std::vector<std::string>& fields, int flagField);
     void AddEntry(rt::TComponent* control, const std::string& caption);
     void AddEditEntries(rt::TComponent* control, const rt::Variant& captions);
     std::string EditCaptionOf(rt::TComponent* control) const;
     void WriteEntryBack();
-    std::string RowFields(const TRuleRow& row) const;
 
     // Begin row, end row, single-date row.
-    std::vector<TRuleRow> rows_;
+    std::vector<TDateRuleRow> rows_;
     TfrmBaseGene* form_ = nullptr;
     std::vector<rt::TComponent*> conditionControls_;
     bool replace_ = false;

@@ -68,6 +68,7 @@ void TfrmBaseOpt::Publish(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_COMPONENT(p, btnSpd);
     RT_COMPONENT(p, btnOK02);
     RT_COMPONENT(p, pmOKExit);
+    PublishPeriodPage(p);
 }
 
 // ---- creation ------------------------------------------------------------------------------
@@ -79,6 +80,9 @@ void TfrmBaseOpt::DoCreate() {
     sqlType_ = 0;
     if (edDate != nullptr) edDate->SetText("");
     if (rdoQueue != nullptr) rdoQueue->SetChecked(true);
+    periodRows_ = {{spChangeDate_B, seDay_B1, cboDay_B1, cboDay_B2, seDay_B2},
+                   {spChangeDate_E, seDay_E1, cboDay_E1, cboDay_E2, seDay_E2},
+                   {edChangeDate, seDay1, cboDay1, cboDay2, seDay2}};
     CopyOkGlyph();
 }
 

@@ -10,9 +10,13 @@
 
 #include "src/environment/FirstRunDate.h"
 #include "src/framework/BaseGene.h"
+#include "src/framework/DateRuleRow.h"
 
 namespace rt {
 class TBitBtn;
+class TComboBox;
+class TCustomEdit;
+class TCustomLabel;
 class TCustomMaskEdit;
 class TGroupBox;
 class TMenuItem;
@@ -109,6 +113,38 @@ public:
     void btnNotifyClick(rt::TObject* Sender);
     void btnInsertClick(rt::TObject* Sender);
     void btnPeriodClick(rt::TObject* Sender);
+    // The period page (BaseOptPeriod.cpp).
+    void pgOptionChange(rt::TObject* Sender) override;
+    void tsPeriodOptionShow(rt::TObject* Sender);
+    void rdoEverydayClick(rt::TObject* Sender);
+    void rdoEveryWeekClick(rt::TObject* Sender);
+    void rdoEveryMonthClick(rt::TObject* Sender);
+    void rdomonth_1Click(rt::TObject* Sender);
+    void rdomonth_2Click(rt::TObject* Sender);
+    void rbEveryHourClick(rt::TObject* Sender);
+    void rbCycleRang_1Click(rt::TObject* Sender);
+    void rbCycleRang_2Click(rt::TObject* Sender);
+    void rbCycleRang_3Click(rt::TObject* Sender);
+    void meCycleRang_2Change(rt::TObject* Sender);
+    void meEndDateChange(rt::TObject* Sender);
+    void meEndDateExit(rt::TObject* Sender);
+    void meDayExit(rt::TObject* Sender);
+    void meMonth_DExit(rt::TObject* Sender);
+    void sePeriodHourExit(rt::TObject* Sender);
+    void seDay_B1Exit(rt::TObject* Sender);
+    void edEveryHourExit(rt::TObject* Sender);
+    void edEveryHourKeyPress(rt::TObject* Sender, char& Key);
+    void cboconditionChange(rt::TObject* Sender);
+    void spChangeDate_BClick(rt::TObject* Sender);
+    void spChangeDate_EClick(rt::TObject* Sender);
+    void edChangeDateClick(rt::TObject* Sender);
+    void cboDay2Change(rt::TObject* Sender);
+    void cboDay_B2Change(rt::TObject* Sender);
+    void cboDay_E2Change(rt::TObject* Sender);
+    void seDay1Change(rt::TObject* Sender);
+    void seDay_B1Change(rt::TObject* Sender);
+    void seDay1Enter(rt::TObject* Sender);
+    void seDay_B1Enter(rt::TObject* Sender);
 
     // The form's controls, bound from its resource (see Publish).
     rt::TTabSheet* tsPeriodOption = nullptr;
@@ -127,6 +163,56 @@ public:
     rt::TSpeedButton* btnSpd = nullptr;
     rt::TBitBtn* btnOK02 = nullptr;
     rt::TPopupMenu* pmOKExit = nullptr;
+    // The period page.
+    rt::TSpinEdit* sePeriodHour = nullptr;
+    rt::TSpinEdit* sePeriodMin = nullptr;
+    rt::TGroupBox* gbCycleStyle = nullptr;
+    TNvRadioButton* rdoEveryday = nullptr;
+    TNvRadioButton* rdoEveryWeek = nullptr;
+    TNvRadioButton* rdoEveryMonth = nullptr;
+    TNvRadioButton* rbEveryHour = nullptr;
+    rt::TPanel* pnDay = nullptr;
+    rt::TPanel* pnWeek = nullptr;
+    rt::TPanel* pnMonth = nullptr;
+    rt::TPanel* pnEveryHour = nullptr;
+    rt::TCustomMaskEdit* meDay = nullptr;
+    rt::TCustomMaskEdit* meWeek = nullptr;
+    rt::TComboBox* cboDayofWeek = nullptr;
+    TNvRadioButton* rdomonth_1 = nullptr;
+    TNvRadioButton* rdomonth_2 = nullptr;
+    rt::TCustomMaskEdit* meMonth_M1 = nullptr;
+    rt::TCustomMaskEdit* meMonth_D = nullptr;
+    rt::TCustomMaskEdit* meMonth_M2 = nullptr;
+    rt::TComboBox* cbo1Month_M2 = nullptr;
+    rt::TComboBox* cbo2Month_M2 = nullptr;
+    rt::TCustomEdit* edEveryHour = nullptr;
+    rt::TGroupBox* gbCycleRang = nullptr;
+    rt::TCustomLabel* lblPeriod11 = nullptr;
+    rt::TCustomMaskEdit* meStartDate = nullptr;
+    TNvRadioButton* rbCycleRang_1 = nullptr;
+    TNvRadioButton* rbCycleRang_2 = nullptr;
+    TNvRadioButton* rbCycleRang_3 = nullptr;
+    rt::TCustomMaskEdit* meCycleRang_2 = nullptr;
+    rt::TCustomMaskEdit* meEndDate = nullptr;
+    rt::TGroupBox* gbDynamicFields = nullptr;
+    rt::TComboBox* cbocondition = nullptr;
+    rt::TPanel* pnSp = nullptr;
+    rt::TPanel* pnEdit = nullptr;
+    TBitCheckBox* spChangeDate_B = nullptr;
+    TBitCheckBox* spChangeDate_E = nullptr;
+    TBitCheckBox* edChangeDate = nullptr;
+    rt::TSpinEdit* seDay_B1 = nullptr;
+    rt::TSpinEdit* seDay_B2 = nullptr;
+    rt::TSpinEdit* seDay_E1 = nullptr;
+    rt::TSpinEdit* seDay_E2 = nullptr;
+    rt::TSpinEdit* seDay1 = nullptr;
+    rt::TSpinEdit* seDay2 = nullptr;
+    rt::TComboBox* cboDay_B1 = nullptr;
+    rt::TComboBox* cboDay_B2 = nullptr;
+    rt::TComboBox* cboDay_E1 = nullptr;
+    rt::TComboBox* cboDay_E2 = nullptr;
+    rt::TComboBox* cboDay1 = nullptr;
+    rt::TComboBox* cboDay2 = nullptr;
 
 protected:
     // Sets the required fields as the schedule handlers do: the program's own
@@ -171,6 +257,25 @@ private:
     std::string ReadPortalSetting(const std::string& name);
     std::string OneRecipientDocument() const;
     void ShowPeriodTab(bool show);
+    static void PublishPeriodPage(rt::TPublisher<TfrmBaseOpt>& p);
+    // ---- the period page (BaseOptPeriod.cpp) ----
+    void PreparePeriodPage();
+    void PlaceCyclePanels();
+    void AddChangeDateItems();
+    void AddChangeDateItem(const std::string& caption, const std::string& rule);
+    void ChooseCycle(rt::TPanel* panel, const std::string& fields);
+    void ChooseRange(const std::string& fields);
+    void ReplayCycle();
+    void ApplyPeriodRequiredFields();
+    void TakeStartDateIntoRunDate();
+    rt::Variant PeriodBlock();
+    rt::Variant RangeOfCycle();
+    rt::Variant RulesArray();
+    void RowClick(rt::TObject* Sender);
+    void RowModeChange(rt::TObject* Sender);
+    void RowValueChange();
+    // Begin row, end row, single-date row.
+    std::vector<TDateRuleRow> periodRows_;
     bool IsSchedulePage(const rt::TTabSheet* page) const;
     rt::TTabSheet* PageOf(const rt::TControl* control) const;
     std::string ControlProperty(rt::TWinControl* control) const;

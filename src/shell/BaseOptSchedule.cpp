@@ -201,19 +201,6 @@ bool TfrmBaseOpt::ComputeRunMoment(rt::TDateTime& Moment) {
     }
 }
 
-bool TfrmBaseOpt::TakePeriodRunTime() {
-    BuildPeriodRule();
-    auto* start = dynamic_cast<rt::TControl*>(FindComponent("meStartDate"));
-    auto* hour = dynamic_cast<rt::TControl*>(FindComponent("sePeriodHour"));
-    auto* minute = dynamic_cast<rt::TControl*>(FindComponent("sePeriodMin"));
-    if (start == nullptr || hour == nullptr || minute == nullptr) return false;
-    firstRunDate_ = ComputeFirstRunDate(ConvertQuickDate(start->GetText()), periodRule_);
-    edHour->SetText(hour->GetText());
-    edMin->SetText(minute->GetText());
-    edSec->SetText("00");
-    return true;
-}
-
 // ---- notification --------------------------------------------------------------------------------------
 
 std::string TfrmBaseOpt::OneRecipientDocument() const { return kRecipientHead + UserID() + kRecipientTail; }
@@ -249,61 +236,6 @@ void TfrmBaseOpt::btnNotifyClick(rt::TObject*) {
 std::string TfrmBaseOpt::ChooseRecipients(const std::string& Xml, const std::string& Startup,
                                           const std::string& Service) {
     return EditNotifyReceivers(this, Xml, Startup, Service);
-}
-
-// ---- period mode -------------------------------------------------------------------------------------------
-
-void TfrmBaseOpt::ShowPeriodTab(bool show) {
-    if (tsPeriodOption != nullptr) tsPeriodOption->SetTabVisible(show);
-}
-
-void TfrmBaseOpt::btnPeriodClick(rt::TObject*) {
-    try {
-        if (PeriodMode()) {
-            ShowPeriodTab(true);
-            if (!periodModeSeen_) {
-                periodModeSeen_ = true;
-                programRequiredFields_ = RequiredFields();
-            }
-            InitPeriodOptions();
-            if (pgOption != nullptr && tsPeriodOption != nullptr) pgOption->SetActivePage(tsPeriodOption);
-            if (grpGenTime != nullptr) grpGenTime->SetEnabled(false);
-            if (rdoExceptTime != nullptr) rdoExceptTime->SetChecked(true);
-            SetScheduleRequiredFields(ScheduleFields());
-        } else {
-            ShowPeriodTab(false);
-            if (pgOption != nullptr && tsOption1 != nullptr) pgOption->SetActivePage(tsOption1);
-            if (grpGenTime != nullptr) grpGenTime->SetEnabled(true);
-            if (rdoQueue != nullptr) rdoQueue->SetChecked(true);
-            rdoQueueClick(rdoQueue);
-            SetScheduleRequiredFields(timeFields_);
-        }
-    } catch (const std::exception&) {
-        // A half set-up page is still usable; switching again repairs it.
-    }
-}
-
-void TfrmBaseOpt::InitPeriodOptions() {
-    if (periodPagePending_) changeDateRules_.clear();
-    periodPagePending_ = false;
-}
-
-void TfrmBaseOpt::BuildPeriodRule() {
-    // Without cycle controls there is no cycle to describe.
-    periodRule_ = rt::Variant();
-}
-
-void TfrmBaseOpt::StoreChangeDateRule() {}
-
-bool TfrmBaseOpt::BuildConditionArray() {
-    if (!TfrmBaseGene::BuildConditionArray()) return false;
-    return !PeriodMode() || ExtendWithPeriod();
-}
-
-bool TfrmBaseOpt::ExtendWithPeriod() {
-    // A periodic job without its period block would run once: better not submit it.
-    ReportException("无法产生周期性设置");
-    return false;
 }
 
 }  // namespace hemr
