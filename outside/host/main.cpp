@@ -21,6 +21,7 @@
 #include "outside/host/PluginSession.h"
 #include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
+#include "outside/host/ShellLogin.h"
 #include "outside/host/serve/ServeCommand.h"
 #include "platform/automation/BoundedJson.h"
 #include "platform/os/DynLib.h"
@@ -140,6 +141,7 @@ int main(int argc, char** argv) {
             transcript.Error("scenario " + options.scenario + ": " + e.what());
             return 1;
         }
+    }
 
     const std::string binFolder = rt::ExtractFileDir(rt::GetModuleFileName(0));
     if (options.plugin.empty()) options.plugin = binFolder + "/Hemr07C.so";
@@ -150,6 +152,8 @@ int main(int argc, char** argv) {
         home.Prepare(binFolder);
         serverFolder = home.ServerFolder();
         activity.emplace(serverFolder, transcript);
+        // A configuration naming a network server reaches it as the scenario's user.
+        rt::SetRemoteCredentials(host::ShellLogin(scenario, home.Folder()));
     } catch (const std::exception& e) {
         transcript.Error(e.what());
         return 1;

@@ -18,7 +18,7 @@ namespace {
 class BrokerRequests : public ::testing::Test {
 protected:
     apptest::TestHome home_;
-    appserver::ObjectBroker broker_{[this](const std::string& progId) -> rt::DispatchPtr {
+    appserver::ObjectBroker broker_{[this](const std::string& progId, const appserver::ObjectBroker::Caller&) -> rt::DispatchPtr {
         if (!appserver::IsServerProgId(progId))
             return nullptr;
         return rt::DispatchPtr(appserver::CreateServerObject(progId, appserver::ServerStore::Open(home_.Path())));

@@ -20,15 +20,9 @@
 namespace {
 
 using host_test::HostRun;
+using host_test::LinesWith;
 using host_test::RunHost;
 using host_test::SourceFolder;
-
-std::vector<nlohmann::json> LinesWith(const HostRun& run, const std::string& key) {
-    std::vector<nlohmann::json> found;
-    for (const nlohmann::json& line : run.lines)
-        if (line.contains(key)) found.push_back(line[key]);
-    return found;
-}
 
 std::string Contents(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
