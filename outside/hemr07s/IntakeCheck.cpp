@@ -24,8 +24,8 @@ std::string CheckValues(const rt::Variant& values) {
         return "列印日期不是有效的日期: " + printed;
     for (size_t i = 1; i + 1 < conditions.brackets.size(); ++i) {
         const AgeBracket& b = conditions.brackets[i];
-        if (b.from >= b.to)
-            return "第 " + std::to_string(i + 4) + " 项年龄区间起点应小于终点: " + b.label;
+        if (b.from > b.to)  // an unused bracket is empty (from = to), never reversed
+            return "第 " + std::to_string(i + 4) + " 项年龄区间起点不可大于终点: " + b.label;
     }
     return "";
 }
