@@ -162,7 +162,8 @@ TEST_F(Trust, MasterDataQueriesAreLimitedAndEmployeesRefused) {
     } refused[] = {
         {{"EMPLOYEE", "KWTest60", "KWTest60", rt::Variant::ArrayOf({""}), rt::Variant()}, "QueryData on employees"},
         {{"NVRMA", "KWTest60", "KWTest60", rt::Variant::ArrayOf({""}), rt::Variant()}, "QueryData on every user"},
-        {{"ADMMB", "OTHER", "KWTest60", rt::Variant::ArrayOf({""}), rt::Variant()}, "QueryData of another company"},
+        {{"GENES", "KWTest60", "KWTest60", rt::Variant::ArrayOf({"", "797", "HEMR07"}), rt::Variant()},
+         "QueryData on another user's schemes"},
     };
     for (const Case& c : refused) {
         EXPECT_THROW(validator.Call("QueryData", c.args), rt::EOleException) << c.what;
