@@ -149,7 +149,7 @@ TEST_P(ServerContract, AStoredJobsConditionArrayComesBackIdenticalByteStringsInc
     EXPECT_EQ(jobs[0][1].ToString(), "HEMR07");
     EXPECT_EQ(jobs[0][2].ToString(), "DS");
     EXPECT_TRUE(jobs[0][4].SameAs(conditions)) << "the whole array, types and code pages included";
-    EXPECT_TRUE(jobs[0][4][2][1].IsByteString());
+    EXPECT_TRUE(jobs[0][4][2][3].IsByteString());
 
     counter_.Call("UpdateStatus1", {second, "磁盘已满", Variant::FromDate(45001.0)});
     EXPECT_EQ(counter_.Call("Jobs")[1][3].ToString(), "FAILED");
