@@ -311,7 +311,7 @@ void ScenarioRunner::Set(const nlohmann::json& arg) {
     // A list, an object or null would reach a text property as its JSON spelling.
     const nlohmann::json& value = arg["value"];
     if (!value.is_string() && !value.is_number() && !value.is_boolean())
-        throw StepError("set " + path + ": a property takes a text, a number or true/false, not " +
+        throw StepError(path + " takes a text, a number or true/false, not " +
                         std::string(value.type_name()));
     const rt::TPropResult r = rt::TrySetPropText(c, path, PropertyTextOf(value));
     if (!r) throw StepError(r.Reason);

@@ -169,7 +169,7 @@ TEST(HostRun, ValuesNoPropertyTakesAndANonBooleanModalAreRefused) {
         std::string error;
         for (const nlohmann::json& line : run.lines)
             if (line.contains("error")) error = line["error"];
-        EXPECT_NE(error.find("a property takes a text, a number or true/false"), std::string::npos) << error;
+        EXPECT_NE(error.find("set: Caption takes a text, a number or true/false, not "), std::string::npos) << error;
         test_support::BadInput("scenario runner", std::string("set Caption to ") + value, error);
     }
     const HostRun run = RunHost(temp.Path() + "/home", temp.Write("modal.json", R"({"modal": "yes", "steps": []})"));
