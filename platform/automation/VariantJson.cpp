@@ -199,6 +199,10 @@ Variant ObjectFromJson(const nlohmann::json& json) {
         return Variant();
     if (json.contains("bytes")) {
         int codePage = json.at("codepage").get<int>();
+        // Raw bytes skip the conversion that would refuse the code page; a
+        // string no code page can read back must not get in either.
+        if (!IsSupportedCodePage(codePage))
+            throw EConvertError("Code page " + std::to_string(codePage) + " is not supported");
         if (json.contains("hex"))
             return Variant::Bytes(BytesOfHex(json["hex"].get<std::string>()), codePage);
         return Variant::Bytes(WideToCodePage(json["bytes"].get<std::string>(), codePage), codePage);
