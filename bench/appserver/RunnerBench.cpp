@@ -57,7 +57,7 @@ BENCHMARK(BM_CallInProcess)->Unit(benchmark::kMicrosecond);
 void BM_CallOverHttpKeptAlive(benchmark::State& state) {
     std::string home = FreshHome("hemr-bench-call-http");
     appserver::ServerStore::Open(home);
-    appserver::ObjectBroker broker([home](const std::string& progId) -> rt::DispatchPtr {
+    appserver::ObjectBroker broker([home](const std::string& progId, const appserver::ObjectBroker::Caller&) -> rt::DispatchPtr {
         if (!appserver::IsServerProgId(progId))
             return nullptr;
         return rt::DispatchPtr(appserver::CreateServerObject(progId, appserver::ServerStore::Open(home)));

@@ -1,6 +1,10 @@
 #include "outside/appserver/HttpServer.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "outside/appserver/ObjectBroker.h"
 #include "platform/core/Exceptions.h"
@@ -19,6 +23,19 @@ HttpServer::HttpServer(ObjectBroker& broker) : impl_(std::make_unique<Impl>(brok
     impl_->server.set_payload_max_length(64u << 20);
     impl_->server.set_tcp_nodelay(true);  // a kept-alive caller must not wait for the delayed ACK
     impl_->server.set_keep_alive_max_count(1000);  // a session keeps its one connection
+    // A connection holds a worker while it lasts: a caller that stops sending
+    // or reading is cut off, an idle kept-alive one closed, and the pool is
+    // wide enough that slow callers do not keep a quick one waiting.
+    impl_->server.set_read_timeout(kReadTimeoutSeconds, 0);
+    impl_->server.set_write_timeout(kReadTimeoutSeconds, 0);
+    impl_->server.set_keep_alive_timeout(kReadTimeoutSeconds);
+    impl_->server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    // Not the library's default SO_REUSEPORT: a second server on the port must
+    // fail to start, not share the callers with the first.
+    impl_->server.set_socket_options([](int sock) {
+        int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     auto route = [this](const httplib::Request& req, httplib::Response& res) {
         ObjectBroker::Reply reply = impl_->broker.Handle(req.path, req.body);
         res.status = reply.status;
@@ -53,8 +70,13 @@ void HttpServer::ServeFiles(const std::string& prefix, std::function<std::string
 
 int HttpServer::Bind(const std::string& host, int port) {
     int bound = port == 0 ? impl_->server.bind_to_any_port(host) : (impl_->server.bind_to_port(host, port) ? port : -1);
-    if (bound <= 0)
-        throw rt::EOSError("Cannot listen on " + host + ":" + std::to_string(port), static_cast<uint32_t>(errno));
+    if (bound <= 0) {
+        const int error = errno;
+        const std::string why = error == EADDRINUSE ? "the port is already in use by another program"
+                                                    : std::strerror(error);
+        throw rt::EOSError("Cannot listen on " + host + ":" + std::to_string(port) + ": " + why,
+                           static_cast<uint32_t>(error));
+    }
     return bound;
 }
 

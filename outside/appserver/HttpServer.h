@@ -12,6 +12,9 @@ class ObjectBroker;
 
 class HttpServer {
 public:
+    static constexpr int kReadTimeoutSeconds = 5;
+    static constexpr size_t kWorkers = 64;
+
     explicit HttpServer(ObjectBroker& broker);
     ~HttpServer();
 

@@ -10,6 +10,7 @@
 
 #include "outside/appserver/ServerObjects.h"
 #include "outside/appserver/ToolkitF2WindowDriver.h"
+#include "outside/hemr07s/IntakeCheck.h"
 #include "platform/core/Exceptions.h"
 
 extern "C" __attribute__((visibility("default"))) rt::IDispatch* HemrAppServerFactory(const char* progId) {
@@ -19,6 +20,7 @@ extern "C" __attribute__((visibility("default"))) rt::IDispatch* HemrAppServerFa
             return nullptr;
         // Loaded in-process, the server's lookup windows are the client shell's own forms.
         appserver::InstallToolkitF2WindowDriver();
+        hemr07s::RegisterIntakeCheck();
         return appserver::CreateServerObject(id, appserver::ServerStore::OpenDefault()).release();
     } catch (const std::exception& e) {
         // No exception may cross the C boundary; the reason goes to the log stream.

@@ -1,7 +1,6 @@
 #include "outside/appserver/ObjectBroker.h"
 
-#include <random>
-
+#include "outside/appserver/UserLogins.h"
 #include "platform/automation/BoundedJson.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/core/Exceptions.h"
@@ -88,8 +87,8 @@ ObjectBroker::Reply ErrorReply(int status, const std::string& cls, const std::st
 
 }  // namespace
 
-ObjectBroker::ObjectBroker(Factory factory, size_t maxSessions)
-    : factory_(std::move(factory)), maxSessions_(maxSessions) {}
+ObjectBroker::ObjectBroker(Factory factory, Authenticator authenticator, Limits limits)
+    : factory_(std::move(factory)), authenticator_(std::move(authenticator)), limits_(limits) {}
 
 size_t ObjectBroker::SessionCount() const {
     std::lock_guard<std::mutex> guard(lock_);
@@ -118,22 +117,49 @@ ObjectBroker::Reply ObjectBroker::Handle(const std::string& path, const std::str
     }
 }
 
-std::string ObjectBroker::NewSessionId() const {
-    static thread_local std::mt19937_64 random{std::random_device{}()};
-    static const char* digits = "0123456789abcdef";
-    std::string id;
-    for (int i = 0; i < 32; ++i)
-        id += digits[random() % 16];
-    return id;
+ObjectBroker::Caller ObjectBroker::LogIn(const json& request) const {
+    if (!authenticator_)
+        return {};
+    Caller caller{TextField(request, "user"), ""};
+    const json& password = Field(request, "password", json::value_t::string);
+    caller.company = authenticator_(caller.user, password.get<std::string>());
+    if (caller.company.empty())
+        throw BadRequest(401, "Wrong user code or password");
+    return caller;
+}
+
+void ObjectBroker::MakeRoomFor(const std::string& user) {
+    const auto now = std::chrono::steady_clock::now();
+    auto leastUsed = sessions_.end();
+    size_t ofUser = 0;
+    for (auto it = sessions_.begin(); it != sessions_.end();) {
+        if (now - it->second->lastUsed > limits_.idleTimeout) {
+            it = sessions_.erase(it);
+            continue;
+        }
+        if (it->second->caller.user == user) {
+            ++ofUser;
+            if (leastUsed == sessions_.end() || it->second->lastUsed < leastUsed->second->lastUsed)
+                leastUsed = it;
+        }
+        ++it;
+    }
+    if (ofUser >= limits_.maxSessionsPerUser && leastUsed != sessions_.end())
+        sessions_.erase(leastUsed);
+    if (sessions_.size() >= limits_.maxSessions)
+        throw BadRequest(503, "Too many sessions");
 }
 
 ObjectBroker::Reply ObjectBroker::Connect(const json& request) {
     std::string progId = TextField(request, "server");
-    if (SessionCount() >= maxSessions_)
-        throw BadRequest(503, "Too many sessions");
+    const Caller caller = LogIn(request);
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        MakeRoomFor(caller.user);
+    }
     rt::DispatchPtr object;
     try {
-        object = factory_(progId);
+        object = factory_(progId, caller);
     } catch (const rt::Exception& e) {
         return ErrorReply(500, e.ClassName(), e.Message(), rt::CO_E_CLASSSTRING);
     }
@@ -141,18 +167,28 @@ ObjectBroker::Reply ObjectBroker::Connect(const json& request) {
         throw BadRequest(404, "Invalid class string: " + progId);
     auto session = std::make_shared<Session>();
     session->objects.push_back(std::move(object));
+    session->caller = caller;
+    session->lastUsed = std::chrono::steady_clock::now();
+    std::string id = SecureRandomHex(32);
     std::lock_guard<std::mutex> guard(lock_);
-    std::string id = NewSessionId();
+    if (sessions_.size() >= limits_.maxSessions)
+        throw BadRequest(503, "Too many sessions");
     sessions_[id] = session;
     return {200, {{"id", id}}};
 }
 
-ObjectBroker::SessionPtr ObjectBroker::FindSession(const json& request) const {
+ObjectBroker::SessionPtr ObjectBroker::FindSession(const json& request) {
     std::string id = TextField(request, "id");
     std::lock_guard<std::mutex> guard(lock_);
     auto it = sessions_.find(id);
     if (it == sessions_.end())
         throw BadRequest(404, "Unknown session");
+    const auto now = std::chrono::steady_clock::now();
+    if (now - it->second->lastUsed > limits_.idleTimeout) {
+        sessions_.erase(it);
+        throw BadRequest(404, "Unknown session");
+    }
+    it->second->lastUsed = now;
     return it->second;
 }
 

@@ -44,6 +44,21 @@ bool StoresLosslessly(const rt::Variant& value) {
     }
 }
 
+// The creator is the environment's fifth element (JobStore.cpp); a shorter
+// environment is lengthened to hold it.
+void SetCreator(rt::Variant& conditions, const std::string& user) {
+    rt::Variant env = conditions[0].Deref();
+    const int index = env.LowBound() + 4;
+    if (env.HighBound() < index) {
+        rt::Variant longer = rt::Variant::CreateArray({{env.LowBound(), index}});
+        for (int i = env.LowBound(); i <= env.HighBound(); ++i)
+            longer[i] = env[i].Deref();
+        env = longer;
+    }
+    env[index] = rt::Variant(user);
+    conditions[0] = env;
+}
+
 rt::TDateTime MomentOf(const rt::Variant& value) {
     try {
         if (value.IsDate() || value.IsNumeric())
@@ -100,6 +115,7 @@ void ReportCounter::DefineJobCalls() {
     });
     DefineMethod("UpdateStatus1", [this](rt::DispatchArgs& a) {
         a.Require(2, 3);
+        RequireOwnJob(ArgText(a[0]));
         jobs_.UpdateStatus(ArgText(a[0]), ArgText(a[1]), MomentOf(a[2]));
         return rt::Variant();
     });
@@ -113,7 +129,10 @@ rt::Variant ReportCounter::LoadTable(const rt::Variant& key) {
     std::vector<std::string> parts = ArrayTexts(key, "The LoadTable key");
     if (parts.size() < 2)
         throw EServerError("LoadTable needs [user, program]");
-    records_ = schemes_.Load(rt::Trim(parts[0]), rt::Trim(parts[1]));
+    const std::string user = rt::Trim(parts[0]);
+    if (!store_->Caller().empty() && user != store_->Caller())
+        throw EServerError("不能读取其他用户的方案");
+    records_ = schemes_.Load(user, rt::Trim(parts[1]));
     return rt::Variant();
 }
 
@@ -144,9 +163,21 @@ rt::Variant ReportCounter::GetPower(const rt::Variant& request) {
                                  rt::Variant::ArrayOf({"3", user, department, rights})});
 }
 
-rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::string& computer,
+void ReportCounter::RequireOwnJob(const std::string& id) {
+    if (store_->Caller().empty())
+        return;
+    std::optional<JobRecord> job = jobs_.Find(id);
+    if (job && job->creator != store_->Caller())
+        throw EServerError("不能变更其他用户的作业 " + id);
+}
+
+rt::Variant ReportCounter::Submit(const rt::Variant& submitted, const std::string& computer,
                                   JobStore::Runner runner) {
+    // A network session submits as its logged-in user, whatever the array names.
+    rt::Variant conditions = submitted.Deref();
     std::string why = CheckConditionArray(conditions);
+    if (why.empty() && !store_->Caller().empty())
+        SetCreator(conditions, store_->Caller());
     if (why.empty() && !StoresLosslessly(conditions.Deref()))
         why = "条件数组含有无法保存的值";
     if (!why.empty()) {
@@ -165,6 +196,8 @@ rt::Variant ReportCounter::Submit(const rt::Variant& conditions, const std::stri
 
 rt::Variant ReportCounter::Jobs() {
     std::vector<JobRecord> jobs = jobs_.List();
+    if (!store_->Caller().empty())
+        std::erase_if(jobs, [this](const JobRecord& j) { return j.creator != store_->Caller(); });
     rt::Variant result = rt::Variant::CreateArray({{0, static_cast<int>(jobs.size()) - 1}});
     for (size_t i = 0; i < jobs.size(); ++i) {
         const JobRecord& j = jobs[i];

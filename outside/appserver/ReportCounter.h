@@ -24,6 +24,8 @@
 //                                   client runs it and reports by UpdateStatus1)
 //   ErrorDescript                   property: the last error text, "" after a success
 //   UpdateStatus1(job, error, moment)   JobStore::UpdateStatus
+// A network session (ServerStore::Caller) sees and changes only its user's
+// schemes and jobs, and submits as that user.
 //   Jobs()                          every accepted job in identifier order, a
 //                                   zero-based array of [id, program, user,
 //                                   status, conditions]
@@ -53,6 +55,8 @@ private:
     rt::Variant GetPower(const rt::Variant& request);
     rt::Variant Submit(const rt::Variant& conditions, const std::string& computer, JobStore::Runner runner);
     rt::Variant Jobs();
+    // Refuses a job of another user to a network session.
+    void RequireOwnJob(const std::string& id);
 
     StorePtr store_;
     SchemeStore schemes_;

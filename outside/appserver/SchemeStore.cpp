@@ -33,7 +33,9 @@ std::string CheckName(const rt::Variant& name) {
     return "";
 }
 
-std::string ReadKey(const rt::Variant& value, SchemeKey& key) {
+// `caller`: the logged-in user of a network session, who may touch only
+// their own schemes; empty for the in-process server.
+std::string ReadKey(const rt::Variant& value, SchemeKey& key, const std::string& caller) {
     std::vector<rt::Variant> e;
     std::string why = Elements(value, 3, e);
     if (why.empty())
@@ -42,6 +44,8 @@ std::string ReadKey(const rt::Variant& value, SchemeKey& key) {
            rt::Trim(ArgText(e.size() > 2 ? e[2] : rt::Variant()))};
     if (why.empty() && (key.user.empty() || key.program.empty()))
         why = "方案缺少用户或程序代号";
+    if (why.empty() && !caller.empty() && key.user != caller)
+        why = "不能变更其他用户的方案";
     return why;
 }
 
@@ -90,7 +94,7 @@ std::string SchemeStore::Insert(const rt::Variant& record) {
     if (!why.empty())
         return why;
     SchemeKey key;
-    why = ReadKey(rt::Variant::ArrayOf({e[0], e[1], e[3]}), key);
+    why = ReadKey(rt::Variant::ArrayOf({e[0], e[1], e[3]}), key, store_->Caller());
     if (!why.empty())
         return why;
     std::string date = rt::Trim(ArgText(e[2]));
@@ -116,7 +120,7 @@ std::string SchemeStore::Insert(const rt::Variant& record) {
 
 std::string SchemeStore::Delete(const rt::Variant& value) {
     SchemeKey key;
-    std::string why = ReadKey(value, key);
+    std::string why = ReadKey(value, key, store_->Caller());
     if (!why.empty())
         return why;
     SqliteTransaction tx(store_->Db());
@@ -134,9 +138,9 @@ std::string SchemeStore::Delete(const rt::Variant& value) {
 
 std::string SchemeStore::Rename(const rt::Variant& oldValue, const rt::Variant& newValue) {
     SchemeKey from, to;
-    std::string why = ReadKey(oldValue, from);
+    std::string why = ReadKey(oldValue, from, store_->Caller());
     if (why.empty())
-        why = ReadKey(newValue, to);
+        why = ReadKey(newValue, to, store_->Caller());
     if (!why.empty())
         return why;
     if (from.user != to.user || from.program != to.program)

@@ -21,6 +21,15 @@ public:
     const std::string& Home() const { return home_; }
     // True when opening this store seeded the database.
     bool SeededNow() const { return seededNow_; }
+    // The logged-in user a network session acts for, and that user's company;
+    // both empty for the in-process server, which belongs to the owner of its
+    // files and acts for whichever user the caller names.
+    const std::string& Caller() const { return caller_; }
+    const std::string& CallerCompany() const { return callerCompany_; }
+    void SetCaller(const std::string& user, const std::string& company) {
+        caller_ = user;
+        callerCompany_ = company;
+    }
 
     explicit ServerStore(const std::string& home);
 
@@ -28,6 +37,7 @@ private:
     std::string home_;
     SqliteDb db_;
     bool seededNow_ = false;
+    std::string caller_, callerCompany_;
 };
 
 using StorePtr = std::shared_ptr<ServerStore>;

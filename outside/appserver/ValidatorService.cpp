@@ -3,6 +3,7 @@
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/EntityCatalog.h"
 #include "outside/appserver/ServerValues.h"
+#include "platform/sysutils/StrUtils.h"
 #include "platform/core/Exceptions.h"
 #include "platform/sysutils/StrUtils.h"
 
@@ -58,6 +59,19 @@ TextRows ValidatorService::Select(const EntityDef& entity, const std::string& co
     return ReadRows(q);
 }
 
+std::string ValidatorService::Refusal(const std::string& entity, const std::vector<std::string>& key) const {
+    const std::string& caller = store_->Caller();
+    if (caller.empty())
+        return "";
+    if (rt::SameText(entity, "EMPLOYEE"))
+        return "员工资料只能经由报表取得";
+    if (rt::SameText(entity, "NVRMA") && (key.empty() || key[0] != caller))
+        return "只能查询自己的用户资料";
+    if (rt::SameText(entity, "GENES") && (key.size() < 2 || key[1] != caller))
+        return "只能查询自己的方案";
+    return "";
+}
+
 rt::Variant ValidatorService::Lookup(rt::DispatchArgs& args, bool query) {
     args.Require(5, 5);
     std::string name = ArgText(args[0]);
@@ -69,6 +83,8 @@ rt::Variant ValidatorService::Lookup(rt::DispatchArgs& args, bool query) {
     if (entity->trimmedKeys)
         for (std::string& part : key)
             part = rt::Trim(part);
+    if (std::string why = Refusal(entity->name, key); !why.empty())
+        throw EServerError(why);
     size_t wanted = entity->keyTerms.size();
     bool complete = key.size() >= wanted && GivenKeys(key, wanted) == wanted;
     args.SetOut(4, rt::Variant());

@@ -10,6 +10,9 @@
 //       with a complete key as CheckValue; with fewer key elements (or empty
 //       texts in place of the last ones) out = every row matching the given
 //       elements, a zero-based array of rows; false when nothing matches
+// A network session (ServerStore::Caller) is refused employees (their
+// birthdays leave the server only inside a report) and other users' user
+// rows (mobile numbers, e-mail) and schemes.
 // An unknown entity raises an error; a key that is not an array is taken as a
 // one-element key.
 
@@ -28,6 +31,8 @@ public:
 
 private:
     rt::Variant Lookup(rt::DispatchArgs& args, bool query);
+    // Why a network session may not look this up; "" when it may.
+    std::string Refusal(const std::string& entity, const std::vector<std::string>& key) const;
     TextRows Select(const EntityDef& entity, const std::string& company, const std::vector<std::string>& key,
                     size_t usedKeys);
 

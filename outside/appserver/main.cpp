@@ -1,7 +1,9 @@
 // hemr07-appserver --home DIR [--port N] [--bind ADDR] [--demo-sinks] [--portal N]
 // Serves the session and report-counter objects over HTTP; loopback only
 // unless --bind names another address. Prints "listening on ADDR:PORT" once
-// bound (port 0 = a free port), stops on SIGTERM or SIGINT. The job runner
+// bound (port 0 = a free port), stops on SIGTERM or SIGINT. Every caller logs
+// in with a user code and password (UserLogins.h); an address beyond loopback
+// is served with a warning, as the traffic is not encrypted. The job runner
 // runs beside it; --demo-sinks starts the loopback SMTP sink and SMS gateway
 // stand-in and names them in the settings. --portal also serves the company
 // portal's web service on loopback port N (0 = a free port) and prints
@@ -25,6 +27,8 @@
 #include "outside/appserver/ObjectBroker.h"
 #include "outside/appserver/RunnerCommands.h"
 #include "outside/appserver/ServerObjects.h"
+#include "outside/appserver/UserLogins.h"
+#include "outside/hemr07s/IntakeCheck.h"
 #include "outside/portal/TPortalServer.h"
 #include "platform/core/Exceptions.h"
 
@@ -89,12 +93,17 @@ std::string PackageAddress(const std::string& bind, int port) {
     return "http://" + host + ":" + std::to_string(port) + appserver::LibraryPublisher::kRoute;
 }
 
+bool IsLoopback(const std::string& bind) {
+    return bind == "localhost" || bind == "::1" || bind.rfind("127.", 0) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (appserver::IsRunnerCommand(argc, argv))
         return appserver::RunRunnerCommand(argc, argv);
     Options options = ParseOptions(argc, argv);
+    hemr07s::RegisterIntakeCheck();
     // The stop signals are taken by one watcher thread; every other thread
     // (the HTTP workers included) inherits the blocked mask.
     sigset_t stopSignals;
@@ -111,18 +120,27 @@ int main(int argc, char** argv) {
         appserver::RunnerLoop runner(home, kRunnerPeriodSeconds);
         // Known once the port is bound, before the first request.
         std::string packageAddress;
-        appserver::ObjectBroker broker([home, &packageAddress](const std::string& progId) -> rt::DispatchPtr {
-            if (!appserver::IsServerProgId(progId))
-                return nullptr;
-            return rt::DispatchPtr(
-                appserver::CreateServerObject(progId, appserver::ServerStore::Open(home), packageAddress));
-        });
+        appserver::ObjectBroker broker(
+            [home, &packageAddress](const std::string& progId,
+                                    const appserver::ObjectBroker::Caller& caller) -> rt::DispatchPtr {
+                if (!appserver::IsServerProgId(progId))
+                    return nullptr;
+                auto sessionStore = appserver::ServerStore::Open(home);
+                sessionStore->SetCaller(caller.user, caller.company);
+                return rt::DispatchPtr(appserver::CreateServerObject(progId, sessionStore, packageAddress));
+            },
+            [home](const std::string& user, const std::string& password) {
+                return appserver::UserLogins(appserver::ServerStore::Open(home)->Db()).Check(user, password);
+            });
         appserver::HttpServer server(broker);
         server.ServeFiles(appserver::LibraryPublisher::kRoute, [home, &packageAddress](const std::string& name) {
             return appserver::LibraryPublisher(home, packageAddress).PublishedFile(name);
         });
         int port = server.Bind(options.bind, options.port);
         packageAddress = PackageAddress(options.bind, port);
+        if (!IsLoopback(options.bind))
+            std::cerr << "hemr07-appserver: warning: serving beyond loopback on " << options.bind
+                      << "; every caller must log in, and calls travel unencrypted\n";
         std::cout << "listening on " << options.bind << ":" << port << std::endl;
         std::optional<portal::TPortalServer> portalServer;
         if (options.portalPort >= 0) {

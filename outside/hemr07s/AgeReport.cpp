@@ -1,5 +1,11 @@
 #include "outside/hemr07s/AgeReport.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+#include <vector>
+
 #include <cctype>
 
 #include "outside/appserver/JobStore.h"
@@ -113,8 +119,11 @@ appserver::ReportRecord AgeReport::Run(const SvrRunArguments& a) {
     appserver::ReportRecord record;
     record.reportId = ReportName(a);
     std::string folder = ReportFolderIn(store_->Home());
-    if (!rt::DirectoryExists(folder) && !rt::ForceDirectories(folder))
-        throw rt::EOSError("Cannot create the report folder " + folder, 0);
+    if (!rt::DirectoryExists(folder)) {
+        if (!rt::ForceDirectories(folder))
+            throw rt::EOSError("Cannot create the report folder " + folder, 0);
+        ::chmod(folder.c_str(), 0700);
+    }
     record.jobId = a.HasJob() ? a.jobId : "";
     record.program = kProgram;
     record.creator = a.user;
@@ -122,12 +131,25 @@ appserver::ReportRecord AgeReport::Run(const SvrRunArguments& a) {
     record.csvFile = folder + record.reportId + ".csv";
     record.textFile = folder + record.reportId + ".txt";
     record.created = rt::FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", now);
-    rt::WriteFileAtomically(record.csvFile, ReportCsv(counts));
-    rt::WriteFileAtomically(record.textFile, ReportTextTable(heading, conditions, counts));
     record.htmlFile = folder + record.reportId + ".html";
-    rt::WriteFileAtomically(record.htmlFile, ReportHtml(heading, conditions, counts));
-
-    appserver::ReportStore(store_).Record(record);
+    // The set is whole or absent: a file that cannot be written, or a record
+    // that cannot be stored, takes the files already written with it.
+    std::vector<std::string> written;
+    try {
+        const std::pair<const std::string&, std::string> files[] = {
+            {record.csvFile, ReportCsv(counts)},
+            {record.textFile, ReportTextTable(heading, conditions, counts)},
+            {record.htmlFile, ReportHtml(heading, conditions, counts)}};
+        for (const auto& [file, bytes] : files) {
+            rt::WriteFileAtomically(file, bytes, 0600);  // the staff's figures are the owner's
+            written.push_back(file);
+        }
+        appserver::ReportStore(store_).Record(record);
+    } catch (...) {
+        for (const std::string& file : written)
+            ::unlink(file.c_str());
+        throw;
+    }
     appserver::JobStore jobs(store_);
     if (record.jobId.size() && jobs.Find(record.jobId))
         jobs.UpdateStatus(record.jobId, "", now);

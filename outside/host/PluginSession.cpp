@@ -57,6 +57,10 @@ int PluginSession::Run(const nlohmann::json& scenario) {
 }
 
 bool PluginSession::Drive(hemr::IDLLController& controller, const nlohmann::json& scenario) {
+    if (scenario.contains("modal") && !scenario["modal"].is_boolean()) {
+        transcript_.Error("\"modal\" is true or false, not " + scenario["modal"].dump());
+        return false;
+    }
     const nlohmann::json steps = scenario.value("steps", nlohmann::json::array());
     ScenarioRunner runner(steps, controller, transcript_);
     runner.Install();

@@ -310,7 +310,12 @@ void ScenarioRunner::Set(const nlohmann::json& arg) {
         throw StepError("set needs {\"control\": NAME, \"property\": PATH, \"value\": V}");
     rt::TComponent* c = Require(arg["control"]);
     const std::string path = TextOf(arg["property"], "the property");
-    const rt::TPropResult r = rt::TrySetPropText(c, path, PropertyTextOf(arg["value"]));
+    // A list, an object or null would reach a text property as its JSON spelling.
+    const nlohmann::json& value = arg["value"];
+    if (!value.is_string() && !value.is_number() && !value.is_boolean())
+        throw StepError(path + " takes a text, a number or true/false, not " +
+                        std::string(value.type_name()));
+    const rt::TPropResult r = rt::TrySetPropText(c, path, PropertyTextOf(value));
     if (!r) throw StepError(r.Reason);
 }
 

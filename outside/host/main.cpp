@@ -22,8 +22,9 @@
 #include "outside/host/PortalSwitch.h"
 #include "outside/host/ServerActivity.h"
 #include "outside/host/Transcript.h"
+#include "outside/host/ScenarioFile.h"
+#include "outside/host/ShellLogin.h"
 #include "outside/host/serve/ServeCommand.h"
-#include "platform/automation/BoundedJson.h"
 #include "platform/os/DynLib.h"
 #include "platform/os/Files.h"
 #include "platform/os/Paths.h"
@@ -132,11 +133,7 @@ int main(int argc, char** argv) {
         try {
             std::string text;
             if (!rt::ReadFileToString(options.scenario, text)) throw std::runtime_error("cannot read " + options.scenario);
-            // Steps, parameters and arguments are walked and copied as they run: bounded when read.
-            scenario = rt::ParseBoundedJson(text);
-            if (!scenario.is_object()) throw std::runtime_error("a scenario is a JSON object");
-            if (scenario.contains("steps") && !scenario["steps"].is_array())
-                throw std::runtime_error("steps must be a list");
+            scenario = host::ReadScenario(text);
         } catch (const std::exception& e) {
             transcript.Error("scenario " + options.scenario + ": " + e.what());
             return 1;
@@ -154,6 +151,8 @@ int main(int argc, char** argv) {
         serverFolder = home.ServerFolder();
         activity.emplace(serverFolder, transcript);
         portal.emplace(serverFolder, scenario.contains("portal") ? scenario["portal"] : nlohmann::json());
+        // A configuration naming a network server reaches it as the scenario's user.
+        rt::SetRemoteCredentials(host::ShellLogin(scenario, home.Folder()));
     } catch (const std::exception& e) {
         transcript.Error(e.what());
         return 1;

@@ -198,7 +198,14 @@ Variant ObjectFromJson(const nlohmann::json& json) {
     if (json.contains("empty"))
         return Variant();
     if (json.contains("bytes")) {
-        int codePage = json.at("codepage").get<int>();
+        const nlohmann::json& page = json.contains("codepage") ? json["codepage"] : nlohmann::json();
+        if (!page.is_number_integer() || page.get<int64_t>() < 0 || page.get<int64_t>() > 65535)
+            throw EConvertError("Missing or invalid code page in variant JSON");
+        const int codePage = static_cast<int>(page.get<int64_t>());
+        // Raw bytes skip the conversion that would refuse the code page; a
+        // string no code page can read back must not get in either.
+        if (!IsSupportedCodePage(codePage))
+            throw EConvertError("Code page " + std::to_string(codePage) + " is not supported");
         if (json.contains("hex"))
             return Variant::Bytes(BytesOfHex(json["hex"].get<std::string>()), codePage);
         return Variant::Bytes(WideToCodePage(json["bytes"].get<std::string>(), codePage), codePage);

@@ -44,10 +44,11 @@ std::string DirectoryOf(const std::string& nativeName) {
 }
 
 // Permissions for the new contents: the old file's, or the default for new files.
-mode_t TargetMode(const std::string& nativeName) {
+mode_t TargetMode(const std::string& nativeName, int newFileMode) {
     struct stat info;
     // A link's target lends it nothing: the new file replaces the link itself.
     if (::lstat(nativeName.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
+    if (newFileMode >= 0) return static_cast<mode_t>(newFileMode);
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -77,7 +78,8 @@ std::string TemporaryNameFor(const std::string& nativeName) {
 
 // Writes `bytes` into a new temporary file beside `native`, created exclusively
 // (O_EXCL does not follow a link), flushed and closed; answers its name.
-std::string WriteTemporaryBeside(const std::string& native, const std::string& fileName, const std::string& bytes) {
+std::string WriteTemporaryBeside(const std::string& native, const std::string& fileName, const std::string& bytes,
+                                 int newFileMode = -1) {
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
@@ -87,7 +89,7 @@ std::string WriteTemporaryBeside(const std::string& native, const std::string& f
     }
     if (fd < 0) RaiseWriteFailure("create temporary file", fileName, errno);
     const char* failedStep = nullptr;
-    if (::fchmod(fd, TargetMode(native)) != 0) failedStep = "set permissions";
+    if (::fchmod(fd, TargetMode(native, newFileMode)) != 0) failedStep = "set permissions";
     else if (!WriteAll(fd, bytes.data(), bytes.size())) failedStep = "write contents";
     else if (::fsync(fd) != 0) failedStep = "flush contents";
     int error = errno;
@@ -148,10 +150,10 @@ bool AppendLineToFile(const std::string& fileName, const std::string& line) {
     return CloseChecked(fd) && written;
 }
 
-void WriteFileAtomically(const std::string& fileName, const std::string& bytes) {
+void WriteFileAtomically(const std::string& fileName, const std::string& bytes, int newFileMode) {
     if (fileName.empty()) throw EInOutError("Cannot write a file without a name", 2);
     std::string native = ToNativePath(fileName);
-    std::string temporary = WriteTemporaryBeside(native, fileName, bytes);
+    std::string temporary = WriteTemporaryBeside(native, fileName, bytes, newFileMode);
     // rename replaces a link at the target itself, never the file it points to.
     if (::rename(temporary.c_str(), native.c_str()) != 0) {
         int error = errno;

@@ -28,7 +28,9 @@ bool AppendLineToFile(const std::string& fileName, const std::string& line);
 // The temporary file has an unpredictable name and is created exclusively, so
 // that nothing placed there beforehand is written through; a link at the
 // target is replaced, not followed.
-void WriteFileAtomically(const std::string& fileName, const std::string& bytes);
+// `newFileMode`: the permissions when the file is new (-1: as the umask
+// allows); a file replaced keeps its own.
+void WriteFileAtomically(const std::string& fileName, const std::string& bytes, int newFileMode = -1);
 
 // Writes a file that does not exist yet, whole or not at all, in the same way.
 // False, changing nothing, when the name exists already (as a file or a link);

@@ -3,7 +3,10 @@
 // application server (JSON over HTTP POST, values in the lossless variant
 // JSON of VariantJson.h):
 //
-//   POST /connect    {"server": PROGID}                    -> {"id": SESSION}
+//   POST /connect    {"server": PROGID, "user": CODE, "password": TEXT}
+//                                                          -> {"id": SESSION}
+//                    (a wrong login: HTTP 401; SESSION is the secret every
+//                    later call carries)
 //   POST /invoke     {"id": SESSION, "object": N (0 = the server object),
 //                     "name": NAME, "kind": "method" | "get" | "put",
 //                     "args": [V...], "refs": [index...]}

@@ -50,6 +50,11 @@ void TRemoteConnection::SetServerName(const std::string& serverName) {
     serverName_ = serverName;
 }
 
+void TRemoteConnection::SetCredentials(const RemoteCredentials& credentials) {
+    RequireClosed("the credentials");
+    credentials_ = credentials;
+}
+
 bool TRemoteConnection::IsLocal() const { return address_ == kLocalAddress; }
 
 void TRemoteConnection::SetConnected(bool connected) {
@@ -70,7 +75,9 @@ void TRemoteConnection::Connect() {
         if (address_.empty())
             throw EOleError("No server address set on the connection");
         auto session = std::make_shared<TRemoteSession>(TRemoteSession{HttpJsonClient(BaseUrl(address_, port_)), "", serverName_});
-        nlohmann::json reply = RemoteCall(session->client, "/connect", {{"server", serverName_}});
+        const RemoteCredentials login = credentials_.user.empty() ? DefaultRemoteCredentials() : credentials_;
+        nlohmann::json reply = RemoteCall(session->client, "/connect",
+                                          {{"server", serverName_}, {"user", login.user}, {"password", login.password}});
         if (!reply.contains("id") || !reply["id"].is_string())
             throw EOleSysError("Bad answer from the application server to connect", DISP_E_EXCEPTION);
         session->id = reply["id"].get<std::string>();

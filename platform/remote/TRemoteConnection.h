@@ -3,12 +3,15 @@
 // object (`ServerName`, a ProgID) and where it runs (`Address`, `Port`).
 // Connecting to the address "127.0.0.1" exactly creates the object
 // in-process with CreateOleObject instead, as the forms expect of a local
-// server; any other address reaches hemr07-appserver over HTTP.
+// server; any other address reaches hemr07-appserver over HTTP, logging in
+// with the connection's credentials, or the process's (RemoteCredentials.h)
+// when it has none.
 
 #include <memory>
 #include <string>
 
 #include "platform/core/Variant.h"
+#include "platform/remote/RemoteCredentials.h"
 
 namespace rt {
 
@@ -27,6 +30,7 @@ public:
     void SetPort(int port);
     const std::string& ServerName() const { return serverName_; }
     void SetServerName(const std::string& serverName);
+    void SetCredentials(const RemoteCredentials& credentials);
     // Call-backs from the server are not supported.
     bool SupportCallbacks() const { return false; }
 
@@ -50,6 +54,7 @@ private:
     std::string address_;
     int port_ = 211;
     std::string serverName_;
+    RemoteCredentials credentials_;
     bool connected_ = false;
     Variant appServer_;
     std::shared_ptr<TRemoteSession> session_;

@@ -30,7 +30,6 @@ namespace hemr {
 
 namespace {
 
-constexpr const char* kSection = "TfrmBaseGene";
 constexpr rt::TColor kRequiredColour = 11534335;  // $AFFFFF, a pale yellow
 constexpr size_t kMaxLookupFields = 4;
 constexpr int kDatePanelLayouts = 5;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "outside/appserver/ObjectBroker.h"
 #include "outside/appserver/ServerObjects.h"
 #include "platform/automation/VariantJson.h"
@@ -18,7 +21,7 @@ namespace {
 class BrokerRequests : public ::testing::Test {
 protected:
     apptest::TestHome home_;
-    appserver::ObjectBroker broker_{[this](const std::string& progId) -> rt::DispatchPtr {
+    appserver::ObjectBroker broker_{[this](const std::string& progId, const appserver::ObjectBroker::Caller&) -> rt::DispatchPtr {
         if (!appserver::IsServerProgId(progId))
             return nullptr;
         return rt::DispatchPtr(appserver::CreateServerObject(progId, appserver::ServerStore::Open(home_.Path())));
@@ -93,6 +96,21 @@ TEST_F(BrokerRequests, DisconnectEndsTheSessionAndItsObjects) {
     EXPECT_EQ(broker_.SessionCount(), 0u);
 }
 
+TEST(BrokerSessions, IdleSessionsEndSoTheCapLocksNobodyOut) {
+    apptest::TestHome home;
+    appserver::ObjectBroker broker(
+        [&home](const std::string& progId, const appserver::ObjectBroker::Caller&) {
+            return rt::DispatchPtr(appserver::CreateServerObject(progId, appserver::ServerStore::Open(home.Path())));
+        },
+        nullptr, appserver::BrokerLimits{4, 16, std::chrono::milliseconds(100)});
+    const std::string connect = json{{"server", appserver::kReportCounterProgId}}.dump();
+    for (int i = 0; i < 4; ++i) ASSERT_EQ(broker.Handle("/connect", connect).status, 200);
+    EXPECT_EQ(broker.Handle("/connect", connect).status, 503) << "full while the sessions are in use";
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    EXPECT_EQ(broker.Handle("/connect", connect).status, 200) << "the idle ones ended";
+    EXPECT_EQ(broker.SessionCount(), 1u);
+}
+
 TEST(ServerOverHttp, BadRequestsGetErrorBodiesAndTheServerKeepsServing) {
     apptest::TestHome home;
     apptest::ServerProcess server(home.Path());
@@ -103,7 +121,8 @@ TEST(ServerOverHttp, BadRequestsGetErrorBodiesAndTheServerKeepsServing) {
     rt::HttpJsonReply unknown = client.Post("/nowhere", json::object());
     EXPECT_EQ(unknown.status, 404);
     EXPECT_TRUE(unknown.body.contains("error")) << "an unknown address is answered in the protocol's form";
-    rt::HttpJsonReply connect = client.Post("/connect", json{{"server", appserver::kSessionProgId}});
+    rt::HttpJsonReply connect = client.Post(
+        "/connect", json{{"server", appserver::kSessionProgId}, {"user", "796"}, {"password", "demo796"}});
     ASSERT_EQ(connect.status, 200);
     rt::HttpJsonReply call = client.Post(
         "/invoke", json{{"id", connect.body["id"]}, {"name", "GetMessage"}, {"args", {"I", "000004"}}});

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/remote/RemoteCredentials.h"
 #include "tests/outside/appserver/TestHome.h"
 
 extern char** environ;
@@ -15,6 +16,8 @@ extern char** environ;
 namespace apptest {
 
 ServerProcess::ServerProcess(const std::string& home, const std::vector<std::string>& extra) {
+    // This process's remote connections log in as the demo user 796.
+    rt::SetRemoteCredentials({"796", "demo796"});
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         throw std::runtime_error("pipe failed");

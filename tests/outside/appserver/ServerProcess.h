@@ -1,6 +1,7 @@
 #pragma once
 // Runs hemr07-appserver on a free loopback port with its own home folder for
-// the life of the object; stops it with SIGTERM.
+// the life of the object; stops it with SIGTERM. The remote connections of
+// the test process log in as the demo user 796 (password "demo796").
 
 #include <sys/types.h>
 

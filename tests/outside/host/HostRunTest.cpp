@@ -12,6 +12,7 @@
 
 #include "tests/outside/host/HostProcess.h"
 #include "tests/platform/os/TempFolder.h"
+#include "tests/support/BadInput.h"
 
 namespace {
 
@@ -144,6 +145,7 @@ TEST(HostRun, AScenarioNestedTooDeepIsRefusedWithAClearError) {
         const std::string error = run.lines[0].value("error", "");
         EXPECT_NE(error.find("deep.json"), std::string::npos) << error;
         EXPECT_NE(error.find("nested deeper than"), std::string::npos) << error;
+        test_support::BadInput("scenario runner", "lists 100,000 deep at " + scenario.substr(0, 12), error);
     }
 }
 
@@ -157,6 +159,7 @@ TEST(HostRun, AConfigurationThatIsNoPlainFileIsRefusedNamingIt) {
     EXPECT_EQ(run.exitCode, 1);
     ASSERT_FALSE(run.lines.empty());
     EXPECT_EQ(run.lines[0].value("error", ""), "\"" + home + "/KestrelC.ini\" refused: it is not a regular file");
+    test_support::BadInput("configuration files", "KestrelC.ini a link to /dev/zero", run.lines[0].value("error", ""));
 }
 
 // Exit code 0 says every step ran; steps dropped because the form had closed said so too.
@@ -171,6 +174,30 @@ TEST(HostRun, StepsLeftWhenTheFormClosedFailTheRun) {
         if (line.contains("error")) error = line["error"];
     EXPECT_NE(error.find("2 step(s) left after the form closed"), std::string::npos) << error;
     EXPECT_EQ(run.lines.back()["result"]["code"], 2) << "the result is still reported";
+}
+
+// Values a property cannot take, and a "modal" that is no boolean, are refused in a sentence.
+TEST(HostRun, ValuesNoPropertyTakesAndANonBooleanModalAreRefused) {
+    rt::test::TempFolder temp;
+    for (const char* value : {R"({"a": 1})", "null", "[1, 2]"}) {
+        const std::string scenario = temp.Write(
+            "set.json", std::string(R"({"steps": [{"set": {"control": "frmHemr07", "property": "Caption", "value": )") +
+                            value + R"(}}, {"key": "Escape"}]})");
+        const HostRun run = RunHost(temp.Path() + "/home", scenario);
+        EXPECT_EQ(run.exitCode, 1) << value;
+        std::string error;
+        for (const nlohmann::json& line : run.lines)
+            if (line.contains("error")) error = line["error"];
+        EXPECT_NE(error.find("set: Caption takes a text, a number or true/false, not "), std::string::npos) << error;
+        test_support::BadInput("scenario runner", std::string("set Caption to ") + value, error);
+    }
+    const HostRun run = RunHost(temp.Path() + "/home", temp.Write("modal.json", R"({"modal": "yes", "steps": []})"));
+    EXPECT_EQ(run.exitCode, 1);
+    std::string error;
+    for (const nlohmann::json& line : run.lines)
+        if (line.contains("error")) error = line["error"];
+    EXPECT_EQ(error, "\"modal\" is true or false, not \"yes\"");
+    test_support::BadInput("scenario runner", "\"modal\": \"yes\"", error);
 }
 
 }  // namespace
