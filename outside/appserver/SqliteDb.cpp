@@ -1,5 +1,8 @@
 #include "outside/appserver/SqliteDb.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/core/Exceptions.h"
 
 namespace appserver {
@@ -88,6 +91,12 @@ SqliteDb::SqliteDb(const std::string& fileName) : fileName_(fileName) {
     }
     sqlite3_busy_timeout(db_, 10000);
     try {
+        // Switching a new file to WAL needs it alone, and SQLite answers "locked"
+        // at once instead of waiting while another process opens it too.
+        for (int attempt = 0; sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) == SQLITE_BUSY &&
+                              attempt < 200;
+             ++attempt)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
     } catch (...) {
         sqlite3_close(db_);

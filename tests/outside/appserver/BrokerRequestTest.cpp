@@ -20,7 +20,7 @@ namespace {
 
 class BrokerRequests : public ::testing::Test {
 protected:
-    apptest::TestHome home_;
+    outside_test::TestHome home_;
     appserver::ObjectBroker broker_{[this](const std::string& progId, const appserver::ObjectBroker::Caller&) -> rt::DispatchPtr {
         if (!appserver::IsServerProgId(progId))
             return nullptr;
@@ -38,7 +38,7 @@ protected:
 
 TEST_F(BrokerRequests, MalformedRequestsAreAnsweredWithAnErrorAndRunNothing) {
     std::string id = Connect();
-    json submit = {{"id", id}, {"name", "Request"}, {"args", {rt::VariantToJson(apptest::HemrConditions())}}};
+    json submit = {{"id", id}, {"name", "Request"}, {"args", {rt::VariantToJson(outside_test::HemrConditions())}}};
     struct Case {
         const char* path;
         std::string body;
@@ -97,7 +97,7 @@ TEST_F(BrokerRequests, DisconnectEndsTheSessionAndItsObjects) {
 }
 
 TEST(BrokerSessions, IdleSessionsEndSoTheCapLocksNobodyOut) {
-    apptest::TestHome home;
+    outside_test::TestHome home;
     appserver::ObjectBroker broker(
         [&home](const std::string& progId, const appserver::ObjectBroker::Caller&) {
             return rt::DispatchPtr(appserver::CreateServerObject(progId, appserver::ServerStore::Open(home.Path())));
@@ -112,8 +112,8 @@ TEST(BrokerSessions, IdleSessionsEndSoTheCapLocksNobodyOut) {
 }
 
 TEST(ServerOverHttp, BadRequestsGetErrorBodiesAndTheServerKeepsServing) {
-    apptest::TestHome home;
-    apptest::ServerProcess server(home.Path());
+    outside_test::TestHome home;
+    outside_test::ServerProcess server(home.Path());
     rt::HttpJsonClient client("http://127.0.0.1:" + std::to_string(server.Port()));
     rt::HttpJsonReply bad = client.Post("/invoke", json{{"name", "Jobs"}});
     EXPECT_EQ(bad.status, 400);

@@ -6,7 +6,7 @@
 
 #include "platform/codepage/CodePages.h"
 
-namespace apptest {
+namespace outside_test {
 
 rt::Variant Cp936(const char* text) { return rt::Variant::Bytes(rt::WideToCodePage(text, 936), 936); }
 
@@ -38,4 +38,4 @@ rt::Variant HemrConditions(int rows) {
     return rt::Variant::ArrayOf({env, captions, values});
 }
 
-}  // namespace apptest
+}  // namespace outside_test

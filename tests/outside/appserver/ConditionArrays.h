@@ -4,9 +4,9 @@
 
 #include "platform/core/Variant.h"
 
-namespace apptest {
+namespace outside_test {
 
 rt::Variant Cp936(const char* text);
 rt::Variant HemrConditions(int rows = 16);
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -19,7 +19,7 @@ using rt::Variant;
 
 namespace {
 
-class DateInputWindow : public apptest::ToolkitWindowTest {
+class DateInputWindow : public outside_test::ToolkitWindowTest {
 protected:
     void TearDown() override {
         rt::SetClockOverride(std::nullopt);

@@ -19,7 +19,7 @@ using rt::Variant;
 
 namespace {
 
-class F2LookupWindow : public apptest::ToolkitWindowTest {
+class F2LookupWindow : public outside_test::ToolkitWindowTest {
 protected:
     static appserver::TfrmF2Lookup& Window(rt::TCustomForm& window) {
         return dynamic_cast<appserver::TfrmF2Lookup&>(window);

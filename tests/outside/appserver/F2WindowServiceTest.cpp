@@ -47,7 +47,7 @@ protected:
                                  "rights", true, true, Variant(), "DS"});
     }
 
-    apptest::TestHome home_;
+    outside_test::TestHome home_;
     Variant session_{rt::DispatchPtr(std::make_shared<appserver::SessionManager>(appserver::ServerStore::Open(home_.Path())))};
     Variant f2_ = session_.Get("Com_F2Window");
     std::shared_ptr<ScriptedDriver> driver_ = std::make_shared<ScriptedDriver>();

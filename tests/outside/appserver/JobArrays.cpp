@@ -3,7 +3,7 @@
 #include "tests/outside/hemr07s/Hemr07Values.h"
 #include "tests/outside/appserver/ConditionArrays.h"
 
-namespace apptest {
+namespace outside_test {
 
 rt::Variant Hemr07Job(int mode, rt::TDateTime at, const std::string& receivers, const std::string& program) {
     rt::Variant job = HemrConditions(16);
@@ -40,4 +40,4 @@ rt::TDateTime At(int year, int month, int day, int hour, int minute) {
     return rt::EncodeDateTime(year, month, day, hour, minute, 0, 0);
 }
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -10,7 +10,7 @@
 #include "platform/core/Variant.h"
 #include "platform/sysutils/DateTime.h"
 
-namespace apptest {
+namespace outside_test {
 
 // Item 10 `mode` (0 queue, 1 now, 2 at `at`), item 12 `receivers`.
 rt::Variant Hemr07Job(int mode, rt::TDateTime at, const std::string& receivers = "",
@@ -22,4 +22,4 @@ std::string Fields(const std::vector<std::string>& fields);
 
 rt::TDateTime At(int year, int month, int day, int hour = 0, int minute = 0);
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -8,13 +8,13 @@
 #include "platform/sysutils/Clock.h"
 #include "tests/outside/appserver/RunnerFixture.h"
 
-using apptest::At;
-using apptest::Fields;
+using outside_test::At;
+using outside_test::Fields;
 using rt::Variant;
 
 namespace {
 
-class JobRunnerTest : public apptest::RunnerFixture {
+class JobRunnerTest : public outside_test::RunnerFixture {
 protected:
     std::vector<std::string> InboxOf(const std::string& user) {
         std::vector<std::string> texts;
@@ -32,11 +32,11 @@ const std::string kLastMonthEnd = Fields({"1", "ed03", "Y", "-1", "1", "2", "0",
 
 TEST_F(JobRunnerTest, EachModeRunsAtItsMoment) {
     rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
-    std::string queued = Submit(apptest::Hemr07Job(0, t0), t0);
-    std::string now = Submit(apptest::Hemr07Job(1, t0), t0);
-    std::string timed = Submit(apptest::Hemr07Job(2, At(2024, 7, 1, 11, 0)), t0);
+    std::string queued = Submit(outside_test::Hemr07Job(0, t0), t0);
+    std::string now = Submit(outside_test::Hemr07Job(1, t0), t0);
+    std::string timed = Submit(outside_test::Hemr07Job(2, At(2024, 7, 1, 11, 0)), t0);
     rt::SetClockOverride(t0);
-    std::string logged = counter_.Call("Request1", {apptest::Hemr07Job(1, t0), "PC01"}).ToString();
+    std::string logged = counter_.Call("Request1", {outside_test::Hemr07Job(1, t0), "PC01"}).ToString();
     rt::SetClockOverride(std::nullopt);
     EXPECT_EQ(RunAt(At(2024, 7, 1, 8, 59)), 0) << "nothing before submission";
     EXPECT_EQ(RunAt(t0), 2) << "the queued and the immediate job run on submission";
@@ -55,7 +55,7 @@ TEST_F(JobRunnerTest, EachModeRunsAtItsMoment) {
 }
 
 TEST_F(JobRunnerTest, EveryTwoWeeksOnFridayRunsTenTimesWithItsStatisticsDateMoved) {
-    Variant job = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 11, 9, 30), kTellDs), "09:30",
+    Variant job = outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 3, 11, 9, 30), kTellDs), "09:30",
                                     Variant::ArrayOf({1, Variant::ArrayOf({"2", 5})}),
                                     Variant::ArrayOf({"20050302", 1, "10"}), {kLastMonthEnd});
     std::string id = Submit(job, At(2005, 3, 2, 15, 0));
@@ -75,7 +75,7 @@ TEST_F(JobRunnerTest, EveryTwoWeeksOnFridayRunsTenTimesWithItsStatisticsDateMove
 }
 
 TEST_F(JobRunnerTest, MonthlyOnTheLastFridayRunsUntilItsEndDate) {
-    Variant job = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 5, 27, 18, 0)), "18:00",
+    Variant job = outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 5, 27, 18, 0)), "18:00",
                                     Variant::ArrayOf({2, Variant::ArrayOf({1, "1", 4, 5})}),
                                     Variant::ArrayOf({"20050430", 2, "20050930"}), {kLastMonthEnd});
     std::string id = Submit(job, At(2005, 4, 30));
@@ -87,7 +87,7 @@ TEST_F(JobRunnerTest, MonthlyOnTheLastFridayRunsUntilItsEndDate) {
 }
 
 TEST_F(JobRunnerTest, AnHourlyRuleRunsEveryOneAndAHalfHours) {
-    Variant job = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 1, 7, 10)), "08:00", Variant::ArrayOf({3, 1.5}),
+    Variant job = outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 3, 1, 7, 10)), "08:00", Variant::ArrayOf({3, 1.5}),
                                     Variant::ArrayOf({"20050301", 1, "4"}), {});
     std::string id = Submit(job, At(2005, 3, 1, 7, 10));
     EXPECT_EQ(RunAt(At(2005, 3, 1, 10, 0)), 2);
@@ -99,11 +99,11 @@ TEST_F(JobRunnerTest, AnHourlyRuleRunsEveryOneAndAHalfHours) {
 
 TEST_F(JobRunnerTest, AFailingRunFailsOnlyItself) {
     rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
-    std::string missing = Submit(apptest::Hemr07Job(1, t0, "", "HEMX99"), t0);
-    Variant bad = apptest::Hemr07Job(1, t0);
+    std::string missing = Submit(outside_test::Hemr07Job(1, t0, "", "HEMX99"), t0);
+    Variant bad = outside_test::Hemr07Job(1, t0);
     bad[2][5] = "x";
     std::string raising = Submit(bad, t0);
-    std::string good = Submit(apptest::Hemr07Job(1, t0), t0);
+    std::string good = Submit(outside_test::Hemr07Job(1, t0), t0);
     EXPECT_EQ(RunAt(t0), 3) << "the runner goes on after a failed run";
     EXPECT_EQ(Runs(missing)[0].status, "FAILED");
     EXPECT_NE(Runs(missing)[0].error.find("HEMX99"), std::string::npos) << Runs(missing)[0].error;
@@ -113,7 +113,7 @@ TEST_F(JobRunnerTest, AFailingRunFailsOnlyItself) {
 }
 
 TEST_F(JobRunnerTest, ACancelledJobDropsItsFutureRuns) {
-    Variant job = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 11, 9, 30)), "09:30",
+    Variant job = outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 3, 11, 9, 30)), "09:30",
                                     Variant::ArrayOf({1, Variant::ArrayOf({"1", 5})}), Variant::ArrayOf({"20050302", 0}),
                                     {});
     std::string id = Submit(job, At(2005, 3, 2));
@@ -127,9 +127,9 @@ TEST_F(JobRunnerTest, ACancelledJobDropsItsFutureRuns) {
 
 TEST_F(JobRunnerTest, QueuedJobsOfOneProgramRunOneAtATimeInSubmissionOrder) {
     rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
-    std::string first = Submit(apptest::Hemr07Job(0, t0), t0);
-    std::string second = Submit(apptest::Hemr07Job(0, t0), t0);
-    std::string immediate = Submit(apptest::Hemr07Job(1, t0), t0);
+    std::string first = Submit(outside_test::Hemr07Job(0, t0), t0);
+    std::string second = Submit(outside_test::Hemr07Job(0, t0), t0);
+    std::string immediate = Submit(outside_test::Hemr07Job(1, t0), t0);
     appserver::RunStore runs(store_);
     EXPECT_EQ(runs.Claim(t0, "a:1", t0 + 1)->jobId, first);
     EXPECT_EQ(runs.Claim(t0, "b:2", t0 + 1)->jobId, immediate) << "the queue waits, an immediate job does not";
@@ -139,7 +139,7 @@ TEST_F(JobRunnerTest, QueuedJobsOfOneProgramRunOneAtATimeInSubmissionOrder) {
 }
 
 TEST_F(JobRunnerTest, ARunWhoseLeaseRanOutIsInterruptedAndTheNextOccurrenceRuns) {
-    Variant job = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00", Variant::ArrayOf({0, "1"}),
+    Variant job = outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00", Variant::ArrayOf({0, "1"}),
                                     Variant::ArrayOf({"20050307", 0}), {});
     std::string id = Submit(job, At(2005, 3, 1));
     appserver::RunStore runs(store_);
@@ -155,10 +155,10 @@ TEST_F(JobRunnerTest, ARunWhoseLeaseRanOutIsInterruptedAndTheNextOccurrenceRuns)
 }
 
 TEST_F(JobRunnerTest, AScheduleThatCannotBeReadIsRefusedAtIntake) {
-    Variant job = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00", Variant::ArrayOf({7, "1"}),
+    Variant job = outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00", Variant::ArrayOf({7, "1"}),
                                     Variant::ArrayOf({"20050307", 0}), {});
     EXPECT_EQ(counter_.Call("Request", {job}).ToString(), "ERROR") << "an unknown cycle never becomes a job";
-    Variant restless = apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00",
+    Variant restless = outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 3, 7, 6, 0)), "06:00",
                                          Variant::ArrayOf({3, 0.0001}), Variant::ArrayOf({"20050307", 0}), {});
     EXPECT_EQ(counter_.Call("Request", {restless}).ToString(), "ERROR") << "an hourly cycle under a minute";
     EXPECT_EQ(counter_.Call("Jobs").ElementCount(), 0);
@@ -166,15 +166,15 @@ TEST_F(JobRunnerTest, AScheduleThatCannotBeReadIsRefusedAtIntake) {
 
 TEST_F(JobRunnerTest, JobNumbersGoPastSixDigitsAndTheLastOneRefusesInsteadOfRepeating) {
     rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
-    EXPECT_EQ(Submit(apptest::Hemr07Job(0, t0), t0), "20240701000001");
+    EXPECT_EQ(Submit(outside_test::Hemr07Job(0, t0), t0), "20240701000001");
     store_->Db().Exec("UPDATE COUNTERS SET VALUE = 999999 WHERE NAME = 'JOB#'");
-    EXPECT_EQ(Submit(apptest::Hemr07Job(0, t0), t0), "202407011000000") << "the millionth job of a day";
+    EXPECT_EQ(Submit(outside_test::Hemr07Job(0, t0), t0), "202407011000000") << "the millionth job of a day";
     store_->Db().Exec("UPDATE COUNTERS SET VALUE = 999999999999 WHERE NAME = 'JOB#'");
     rt::SetClockOverride(t0);
-    EXPECT_EQ(counter_.Call("Request", {apptest::Hemr07Job(0, t0)}).ToString(), "ERROR");
+    EXPECT_EQ(counter_.Call("Request", {outside_test::Hemr07Job(0, t0)}).ToString(), "ERROR");
     EXPECT_NE(counter_.Get("ErrorDescript").ToString(), "") << "said why";
     store_->Db().Exec("DELETE FROM COUNTERS");
-    EXPECT_EQ(counter_.Call("Request", {apptest::Hemr07Job(0, t0)}).ToString(), "202407011000001")
+    EXPECT_EQ(counter_.Call("Request", {outside_test::Hemr07Job(0, t0)}).ToString(), "202407011000001")
         << "a day without its counter row goes on from its highest identifier";
     rt::SetClockOverride(std::nullopt);
 }

@@ -62,7 +62,7 @@ protected:
             appserver::RegisterServerObjects(home_.Path());
             connection_.SetAddress("127.0.0.1");
         } else {
-            process_ = std::make_unique<apptest::ServerProcess>(home_.Path());
+            process_ = std::make_unique<outside_test::ServerProcess>(home_.Path());
             connection_.SetAddress("localhost");
             connection_.SetPort(process_->Port());
         }
@@ -98,9 +98,9 @@ protected:
         return path.substr(0, path.rfind('/') + 1) + "hemr07s.so.zip";
     }
 
-    apptest::TestHome home_;
+    outside_test::TestHome home_;
     const fs::path library_ = fs::path(home_.Path()) / "S_PKG" / "HEMR07S.so";
-    std::unique_ptr<apptest::ServerProcess> process_;
+    std::unique_ptr<outside_test::ServerProcess> process_;
     rt::TRemoteConnection connection_;
     Variant session_;
 };

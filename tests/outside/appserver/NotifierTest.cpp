@@ -13,7 +13,7 @@
 #include "outside/appserver/SmtpSink.h"
 #include "tests/outside/appserver/RunnerFixture.h"
 
-using apptest::At;
+using outside_test::At;
 
 namespace {
 
@@ -36,7 +36,7 @@ const char* kThreeReceivers =
     R"(<R2 ID="U001" Name="张伟" Mob="13900000001" Mail="wei@example.org" Type="1" Msg="YYY"/>)"
     R"(<R4 ID="U002" Name="李娜" Type="1" Msg="YYY"/></Root>)";
 
-class NotifierTest : public apptest::RunnerFixture {
+class NotifierTest : public outside_test::RunnerFixture {
 protected:
     std::vector<appserver::DeliveryRow> Deliveries(const std::string& id) {
         return appserver::Notifier(store_, clock_).Deliveries(id);
@@ -49,7 +49,7 @@ TEST_F(NotifierTest, ThreeReceiversOnAllChannelsGetAMessageAMailWithTheCsvAndAnS
     SetSetting("SMTP Server", smtp.Address());
     SetSetting("SMS Gateway", sms.Address());
     rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
-    std::string id = Submit(apptest::Hemr07Job(1, t0, kThreeReceivers), t0);
+    std::string id = Submit(outside_test::Hemr07Job(1, t0, kThreeReceivers), t0);
     ASSERT_EQ(RunAt(t0), 1);
     appserver::Notifier notifier(store_, clock_);
     for (const char* user : {"DS", "U001", "U002"}) {
@@ -81,7 +81,7 @@ TEST_F(NotifierTest, ARefusedMailIsRetriedWithBackOffAndTheRunStaysDone) {
     SetSetting("SMTP Server", "smtp://127.0.0.1:" + std::to_string(ClosedPort()));
     const char* mailOnly = R"(<?xml version="1.0" encoding="GB2312"?><Root><R1 ID="DS" Name="" Msg="NNY"/></Root>)";
     rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
-    std::string id = Submit(apptest::Hemr07Job(1, t0, mailOnly), t0);
+    std::string id = Submit(outside_test::Hemr07Job(1, t0, mailOnly), t0);
     ASSERT_EQ(RunAt(t0), 1);
     EXPECT_EQ(Runs(id)[0].status, "DONE") << "a failed delivery never fails the run";
     std::vector<appserver::DeliveryRow> rows = Deliveries(id);

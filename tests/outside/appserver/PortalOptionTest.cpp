@@ -7,7 +7,7 @@
 #include "tests/outside/appserver/ServerProcess.h"
 #include "tests/outside/appserver/TestHome.h"
 
-namespace apptest {
+namespace outside_test {
 
 TEST(PortalOption, ServesThePortalOnLoopbackAndNamesItsAddress) {
     TestHome home;
@@ -29,4 +29,4 @@ TEST(PortalOption, ServesThePortalOnLoopbackAndNamesItsAddress) {
     EXPECT_EQ(server.Stop(), 0);
 }
 
-}  // namespace apptest
+}  // namespace outside_test

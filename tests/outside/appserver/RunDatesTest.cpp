@@ -26,13 +26,13 @@ TEST(RunDates, RulesMoveByMonthsWeeksAndDaysAsTheFormsDo) {
 }
 
 TEST(RunDates, ARunsValuesTakeTheRunDateThroughEachRule) {
-    rt::Variant job = apptest::Hemr07Job(2, apptest::At(2005, 3, 11, 9, 30));
+    rt::Variant job = outside_test::Hemr07Job(2, outside_test::At(2005, 3, 11, 9, 30));
     job[2][1] = rt::Variant::ArrayOf({"\x04", "20000101", "20001231"});
-    rt::Variant periodic = apptest::Periodic(
+    rt::Variant periodic = outside_test::Periodic(
         job, "09:30", rt::Variant::ArrayOf({0, "1"}), rt::Variant::ArrayOf({"20050302", 0}),
-        {apptest::Fields({"1", "ed03", "Y", "0", "1", "1", "0", "D", "3"}),
-         apptest::Fields({"0", "sp01", "Y", "-1", "1", "1", "0", "Y", "-1", "1", "2", "0", "D", "1"}),
-         apptest::Fields({"1", "ed04", "N", "5", "0", "0", "0", "D", "4"})});
+        {outside_test::Fields({"1", "ed03", "Y", "0", "1", "1", "0", "D", "3"}),
+         outside_test::Fields({"0", "sp01", "Y", "-1", "1", "1", "0", "Y", "-1", "1", "2", "0", "D", "1"}),
+         outside_test::Fields({"1", "ed04", "N", "5", "0", "0", "0", "D", "4"})});
     rt::Variant values = appserver::JobRunner::RunValues(periodic, "20050311");
     EXPECT_EQ(values[3].ToString(), "20050301") << "statistics date: first day of the run's month";
     EXPECT_EQ(values[1][1].ToString(), "20050201") << "range begin: first day of the month before";

@@ -6,7 +6,7 @@
 #include "outside/appserver/ServerObjects.h"
 #include "platform/sysutils/Clock.h"
 
-namespace apptest {
+namespace outside_test {
 
 void RunnerFixture::SetUp() {
     setenv("NVR_SERVER_HOME", home_.Path().c_str(), 1);
@@ -53,4 +53,4 @@ void RunnerFixture::SetSetting(const std::string& name, const std::string& value
         .Run();
 }
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -15,7 +15,7 @@
 #include "tests/outside/appserver/JobArrays.h"
 #include "tests/outside/appserver/TestHome.h"
 
-namespace apptest {
+namespace outside_test {
 
 class RunnerFixture : public ::testing::Test {
 protected:
@@ -36,4 +36,4 @@ protected:
     std::unique_ptr<appserver::JobRunner> runner_;
 };
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -15,15 +15,15 @@
 
 #include "tests/outside/appserver/RunnerFixture.h"
 
-using apptest::At;
+using outside_test::At;
 using rt::Variant;
 
 namespace {
 
-class RunnerProcessTest : public apptest::RunnerFixture {
+class RunnerProcessTest : public outside_test::RunnerFixture {
 protected:
     pid_t SpawnRunDue(const std::string& at, const std::string& blockFifo = "") {
-        std::string exe = apptest::BinaryDir() + "/hemr07-appserver";
+        std::string exe = outside_test::BinaryDir() + "/hemr07-appserver";
         pid_t pid = fork();
         if (pid == 0) {
             if (!blockFifo.empty())
@@ -60,7 +60,7 @@ protected:
     }
 
     Variant DailyTestJob(int repetitions) {
-        return apptest::Periodic(apptest::Hemr07Job(2, At(2005, 3, 7, 6, 0), "", "HEMT01"), "06:00",
+        return outside_test::Periodic(outside_test::Hemr07Job(2, At(2005, 3, 7, 6, 0), "", "HEMT01"), "06:00",
                                  Variant::ArrayOf({0, "1"}),
                                  Variant::ArrayOf({"20050307", 1, std::to_string(repetitions)}), {});
     }
@@ -95,7 +95,7 @@ TEST_F(RunnerProcessTest, ARunnerKilledMidRunLeavesAnInterruptedRunAndTheNextOcc
 TEST_F(RunnerProcessTest, TwoRunnersOnOneDatabaseRunEveryRunOnce) {
     std::vector<std::string> immediate;
     for (int i = 0; i < 30; ++i)
-        immediate.push_back(Submit(apptest::Hemr07Job(1, At(2005, 3, 1), "", "HEMT01"), At(2005, 3, 1)));
+        immediate.push_back(Submit(outside_test::Hemr07Job(1, At(2005, 3, 1), "", "HEMT01"), At(2005, 3, 1)));
     std::string periodic = Submit(DailyTestJob(10), At(2005, 3, 1));
     pid_t a = SpawnRunDue("2005-04-01 00:00");
     pid_t b = SpawnRunDue("2005-04-01 00:00");
@@ -116,7 +116,7 @@ TEST_F(RunnerProcessTest, TwoRunnersOnOneDatabaseRunEveryRunOnce) {
 
 // Output and exit code of hemr07-appserver with `arguments` on this home.
 std::pair<std::string, int> AppServer(const std::string& arguments) {
-    std::string command = "'" + apptest::BinaryDir() + "/hemr07-appserver' " + arguments + " 2>/dev/null";
+    std::string command = "'" + outside_test::BinaryDir() + "/hemr07-appserver' " + arguments + " 2>/dev/null";
     std::FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
@@ -128,7 +128,7 @@ std::pair<std::string, int> AppServer(const std::string& arguments) {
 
 TEST_F(RunnerProcessTest, TheJobCommandsListRunsAndMessagesAndCancel) {
     const char* tellDs = R"(<?xml version="1.0" encoding="GB2312"?><Root><R1 ID="DS" Msg="YNN"/></Root>)";
-    std::string once = Submit(apptest::Hemr07Job(1, At(2005, 3, 1), tellDs, "HEMT01"), At(2005, 3, 1));
+    std::string once = Submit(outside_test::Hemr07Job(1, At(2005, 3, 1), tellDs, "HEMT01"), At(2005, 3, 1));
     std::string daily = Submit(DailyTestJob(3), At(2005, 3, 1));
     std::string home = " --home '" + home_.Path() + "'";
     EXPECT_EQ(AppServer("run-due" + home + " --at '2005-03-01 12:00'").second, 0);
@@ -149,7 +149,7 @@ TEST_F(RunnerProcessTest, TheJobCommandsListRunsAndMessagesAndCancel) {
 
 TEST_F(RunnerProcessTest, DemoSinksReceiveTheMailAndSmsOfARunAndLeaveTheSettingsAsTheyWere) {
     const char* allChannels = R"(<?xml version="1.0" encoding="GB2312"?><Root><R1 ID="DS" Msg="YYY"/></Root>)";
-    Submit(apptest::Hemr07Job(1, At(2005, 3, 1), allChannels), At(2005, 3, 1));
+    Submit(outside_test::Hemr07Job(1, At(2005, 3, 1), allChannels), At(2005, 3, 1));
     auto [out, exit] = AppServer("run-due --demo-sinks --home '" + home_.Path() + "' --at '2005-03-01 12:00'");
     EXPECT_EQ(exit, 0);
     EXPECT_NE(out.find("mail to admin@example.com"), std::string::npos) << out;

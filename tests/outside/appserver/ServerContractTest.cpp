@@ -27,7 +27,7 @@ protected:
         if (GetParam() == Where::InProcess) {
             appserver::RegisterServerObjects(home_.Path());
         } else {
-            process_ = std::make_unique<apptest::ServerProcess>(home_.Path());
+            process_ = std::make_unique<outside_test::ServerProcess>(home_.Path());
         }
         Connect(counterConnection_, appserver::kReportCounterProgId);
         Connect(sessionConnection_, appserver::kSessionProgId);
@@ -58,14 +58,14 @@ protected:
     std::string Insert(const char* name, const char* values, bool replace, const char* user = "DS") {
         return counter_
             .Call("InsertConTable",
-                  {Variant::ArrayOf({apptest::Cp936(name), user, "20240301", "HEMR07", "ed03.Text;", values, replace})})
+                  {Variant::ArrayOf({outside_test::Cp936(name), user, "20240301", "HEMR07", "ed03.Text;", values, replace})})
             .ToString();
     }
 
     int JobCount() { return counter_.Call("Jobs").ElementCount(); }
 
-    apptest::TestHome home_;
-    std::unique_ptr<apptest::ServerProcess> process_;
+    outside_test::TestHome home_;
+    std::unique_ptr<outside_test::ServerProcess> process_;
     rt::TRemoteConnection counterConnection_;
     rt::TRemoteConnection sessionConnection_;
     Variant counter_;
@@ -88,7 +88,7 @@ TEST_P(ServerContract, SchemesAreUniquePerNameUserAndProgramAndReplacedOnlyWithT
     data.SetIndexName("Index1");
     data.Open();
     ASSERT_EQ(data.RecordCount(), 1) << "only the user's own schemes of the program";
-    ASSERT_TRUE(data.FindKey({apptest::Cp936("月报"), "DS", "HEMR07"})) << "found by the index key in code page 936";
+    ASSERT_TRUE(data.FindKey({outside_test::Cp936("月报"), "DS", "HEMR07"})) << "found by the index key in code page 936";
     EXPECT_EQ(data.FieldByName("VCONDITION").AsString(), "20240303\r\n") << "the replaced values";
     EXPECT_EQ(data.FieldByName("SCONDITION").AsString(), "ed03.Text;");
     EXPECT_EQ(data.FieldByName("CREATE_DATE").AsString(), "20240301");
@@ -107,7 +107,7 @@ TEST_P(ServerContract, SchemeNamesAreCheckedBeforeAnythingIsStored) {
 TEST_P(ServerContract, RenameAndDeleteAnswerErrorTextsAndChangeNothingWhenRefused) {
     ASSERT_EQ(Insert("甲", "1", false), "");
     ASSERT_EQ(Insert("乙", "2", false), "");
-    auto key = [](const char* name) { return Variant::ArrayOf({apptest::Cp936(name), "DS", "HEMR07"}); };
+    auto key = [](const char* name) { return Variant::ArrayOf({outside_test::Cp936(name), "DS", "HEMR07"}); };
     EXPECT_NE(counter_.Call("ChangeConName", {key("甲"), key("乙")}).ToString(), "") << "new name taken";
     EXPECT_NE(counter_.Call("ChangeConName", {key("丙"), key("丁")}).ToString(), "") << "old name missing";
     EXPECT_EQ(counter_.Call("ChangeConName", {key("甲"), key("丙")}).ToString(), "") << "rename done";
@@ -124,7 +124,7 @@ TEST_P(ServerContract, ANameTypedWithTrailingBlanksIsFoundAsTheStoreKeepsIt) {
     ASSERT_EQ(Insert("月报", "1", false), "");
     Variant validator = session_.Get("Com_Validator");
     Variant out;
-    const Variant key = Variant::ArrayOf({apptest::Cp936("月报  "), "DS", "HEMR07"});
+    const Variant key = Variant::ArrayOf({outside_test::Cp936("月报  "), "DS", "HEMR07"});
     EXPECT_TRUE(validator.Call("CheckValue", {"GENES", "01", "DEMO", key, Variant::Ref(out)}).ToBool())
         << "the existence check trims as the store does, so the dialog asks before replacing";
     EXPECT_NE(Insert("月报  ", "2", false), "") << "and the store refuses the same name without the flag";
@@ -137,7 +137,7 @@ TEST_P(ServerContract, SchemeValuesAreStoredExactlyAsSentWhateverTheirSize) {
     while (values.size() < 200000) values += line;
     const std::string sent = rt::WideToCodePage(values, 936);
     ASSERT_EQ(counter_
-                  .Call("InsertConTable", {Variant::ArrayOf({apptest::Cp936("大"), "DS", "20240301", "HEMR07",
+                  .Call("InsertConTable", {Variant::ArrayOf({outside_test::Cp936("大"), "DS", "20240301", "HEMR07",
                                                              "sp01.Style;", Variant::Bytes(sent, 936), false})})
                   .ToString(),
               "");
@@ -148,7 +148,7 @@ TEST_P(ServerContract, SchemeValuesAreStoredExactlyAsSentWhateverTheirSize) {
 }
 
 TEST_P(ServerContract, MalformedConditionArraysAnswerErrorWithAReasonAndStoreNothing) {
-    Variant good = apptest::HemrConditions();
+    Variant good = outside_test::HemrConditions();
     Variant noEnv = good;
     noEnv[0] = "";
     Variant mismatched = good;
@@ -166,7 +166,7 @@ TEST_P(ServerContract, MalformedConditionArraysAnswerErrorWithAReasonAndStoreNot
 }
 
 TEST_P(ServerContract, AStoredJobsConditionArrayComesBackIdenticalByteStringsIncluded) {
-    Variant conditions = apptest::HemrConditions();
+    Variant conditions = outside_test::HemrConditions();
     std::string first = counter_.Call("Request", {conditions}).ToString();
     std::string second = counter_.Call("Request1", {conditions, "PC-07"}).ToString();
     ASSERT_EQ(first.size(), 14u) << "date and six-digit number: " << first;

@@ -13,7 +13,7 @@
 
 extern char** environ;
 
-namespace apptest {
+namespace outside_test {
 
 ServerProcess::ServerProcess(const std::string& home, const std::vector<std::string>& extra) {
     // This process's remote connections log in as the demo user 796.
@@ -72,4 +72,4 @@ int ServerProcess::Stop() {
 
 ServerProcess::~ServerProcess() { Stop(); }
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace apptest {
+namespace outside_test {
 
 class ServerProcess {
 public:
@@ -29,4 +29,4 @@ private:
     int output_ = -1;
 };
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -17,7 +17,7 @@ namespace {
 
 class SessionServices : public ::testing::Test {
 protected:
-    apptest::TestHome home_;
+    outside_test::TestHome home_;
     Variant session_{rt::DispatchPtr(std::make_shared<appserver::SessionManager>(appserver::ServerStore::Open(home_.Path())))};
     Variant counter_ = session_.Get("Com_Counter");
     Variant validator_ = session_.Get("Com_Validator");

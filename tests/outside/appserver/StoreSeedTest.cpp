@@ -14,7 +14,7 @@ int Count(appserver::ServerStore& store, const std::string& table) {
 }
 
 TEST(StoreSeed, TheFirstStartSeedsAndASecondStartAddsNothing) {
-    apptest::TestHome home;
+    outside_test::TestHome home;
     auto first = appserver::ServerStore::Open(home.Path() + "/new/folder");
     EXPECT_TRUE(first->SeededNow()) << "a missing folder is created and seeded";
     int messages = Count(*first, "MESSAGES");
@@ -29,7 +29,7 @@ TEST(StoreSeed, TheFirstStartSeedsAndASecondStartAddsNothing) {
 }
 
 TEST(StoreSeed, EveryMessageTheFormsShowHasACatalogueText) {
-    apptest::TestHome home;
+    outside_test::TestHome home;
     appserver::SessionManager session(appserver::ServerStore::Open(home.Path()));
     const char* codes[] = {"E;000001", "E;000005", "E;000006", "E;000013", "E;000015", "E;000016", "E;000030",
                            "E;000036", "E;000037", "E;000038", "E;100006", "E;100082", "I;000003", "I;000004",
@@ -44,7 +44,7 @@ TEST(StoreSeed, EveryMessageTheFormsShowHasACatalogueText) {
 }
 
 TEST(StoreSeed, MessageTextsHavePlaceholdersForTheArgumentsTheirCallersPass) {
-    apptest::TestHome home;
+    outside_test::TestHome home;
     appserver::SessionManager session(appserver::ServerStore::Open(home.Path()));
     EXPECT_NE(session.GetMessage("I", "000004").find("%s"), std::string::npos) << "the job identifier";
     EXPECT_NE(session.GetMessage("E", "000013").find("%s"), std::string::npos) << "the server's reason";

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace apptest {
+namespace outside_test {
 
 TestHome::TestHome() {
     std::string pattern = (std::filesystem::temp_directory_path() / "hemr-appserver-XXXXXX").string();
@@ -23,4 +23,4 @@ std::string BinaryDir() {
     return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
 }
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace apptest {
+namespace outside_test {
 
 class TestHome {
 public:
@@ -18,4 +18,4 @@ private:
 // The folder holding the test program (and the built server executable).
 std::string BinaryDir();
 
-}  // namespace apptest
+}  // namespace outside_test

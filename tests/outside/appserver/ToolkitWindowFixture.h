@@ -17,7 +17,7 @@
 #include "platform/forms/TScreen.h"
 #include "tests/outside/appserver/TestHome.h"
 
-namespace apptest {
+namespace outside_test {
 
 class ToolkitWindowTest : public ::testing::Test {
 protected:
@@ -62,4 +62,4 @@ private:
     int formsBefore_ = 0;
 };
 
-}  // namespace apptest
+}  // namespace outside_test

@@ -38,8 +38,8 @@ const char* kPasswords[][2] = {{"796", "demo796"}, {"797", "demo797"}};
 
 class Trust : public ::testing::Test {
 protected:
-    apptest::TestHome home_;
-    apptest::ServerProcess server_{home_.Path()};
+    outside_test::TestHome home_;
+    outside_test::ServerProcess server_{home_.Path()};
 
     std::unique_ptr<rt::TRemoteConnection> Login(const std::string& user, const std::string& progId) {
         auto connection = std::make_unique<rt::TRemoteConnection>();
@@ -65,7 +65,7 @@ protected:
         return ids;
     }
     static rt::Variant Job(const hemr07test::Hemr07Form& form = {}) {
-        rt::Variant job = apptest::Hemr07Job(0, apptest::At(2024, 6, 30));
+        rt::Variant job = outside_test::Hemr07Job(0, outside_test::At(2024, 6, 30));
         job[2] = form.Values();
         return job;
     }
@@ -246,7 +246,7 @@ TEST_F(Trust, TwentySlowClientsDoNotDelayALegitimateCall) {
 }
 
 TEST_F(Trust, ASecondServerOnAUsedPortExitsWithItsMessage) {
-    const std::string command = apptest::BinaryDir() + "/hemr07-appserver --home " + home_.Path() +
+    const std::string command = outside_test::BinaryDir() + "/hemr07-appserver --home " + home_.Path() +
                                 "/second --port " + std::to_string(server_.Port()) + " 2>&1";
     std::FILE* out = ::popen(command.c_str(), "r");
     ASSERT_NE(out, nullptr);
@@ -276,11 +276,11 @@ TEST_F(Trust, DatabaseAndReportFilesAreCreatedOwnerOnly) {
     EXPECT_EQ(ModeOf(home_.Path() + "/HemrServer.db"), 0600u) << "the network server's own";
 
     std::filesystem::create_directories(home_.Path() + "/S_PKG");
-    std::filesystem::copy_file(apptest::BinaryDir() + "/HEMR07S.so", home_.Path() + "/S_PKG/HEMR07S.so");
-    rt::Variant now = apptest::Hemr07Job(1, rt::Now());
+    std::filesystem::copy_file(outside_test::BinaryDir() + "/HEMR07S.so", home_.Path() + "/S_PKG/HEMR07S.so");
+    rt::Variant now = outside_test::Hemr07Job(1, rt::Now());
     now[2] = hemr07test::Hemr07Form().Values();
     ASSERT_EQ(Counter("796")->AppServer().Call("Request", {now}).ToString().size(), 14u);
-    const std::string run = apptest::BinaryDir() + "/hemr07-appserver run-due --home " + home_.Path() + " > /dev/null";
+    const std::string run = outside_test::BinaryDir() + "/hemr07-appserver run-due --home " + home_.Path() + " > /dev/null";
     ASSERT_EQ(std::system(run.c_str()), 0);
     const std::string reports = home_.Path() + "/Report";
     EXPECT_EQ(ModeOf(reports), 0700u);

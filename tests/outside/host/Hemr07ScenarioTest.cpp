@@ -19,10 +19,10 @@
 
 namespace {
 
-using host_test::HostRun;
-using host_test::LinesWith;
-using host_test::RunHost;
-using host_test::SourceFolder;
+using outside_test::HostRun;
+using outside_test::LinesWith;
+using outside_test::RunHost;
+using outside_test::SourceFolder;
 using nlohmann::json;
 
 // What the examples fill in: companies 01..02, departments A01 and C01, the

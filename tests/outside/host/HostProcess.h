@@ -13,7 +13,7 @@
 
 #include "tests/outside/host/PluginFixture.h"
 
-namespace host_test {
+namespace outside_test {
 
 struct HostRun {
     int exitCode = -1;
@@ -68,4 +68,4 @@ inline std::vector<int> EventsOf(const HostRun& run) {
     return events;
 }
 
-}  // namespace host_test
+}  // namespace outside_test

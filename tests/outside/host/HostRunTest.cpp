@@ -16,10 +16,10 @@
 
 namespace {
 
-using host_test::EventsOf;
-using host_test::HostRun;
-using host_test::RunHost;
-using host_test::SourceFolder;
+using outside_test::EventsOf;
+using outside_test::HostRun;
+using outside_test::RunHost;
+using outside_test::SourceFolder;
 
 TEST(HostRun, TheShippedExampleOpensTheFormAndEscapeCancelsIt) {
     rt::test::TempFolder temp;

@@ -22,7 +22,7 @@ namespace {
 TEST(InProcessWindows, TheEmbeddedSessionOpensTheLookupAndDateWindowsAsModalForms) {
     rt::test::TempFolder temp;
     rt::test::ScopedEnv registry("NVR_REGISTRY", nullptr), codePage("NVR_ACP", nullptr);
-    host::HostHome(temp.Path() + "/home").Prepare(host_test::BinFolder());
+    host::HostHome(temp.Path() + "/home").Prepare(outside_test::BinFolder());
     rt::Application().Reset();
     rt::SetClockOverride(rt::EncodeDate(2024, 2, 29));
 

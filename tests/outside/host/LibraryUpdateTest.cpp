@@ -22,11 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using host_test::BinFolder;
-using host_test::HostRun;
-using host_test::LinesWith;
-using host_test::RunHost;
-using host_test::SourceFolder;
+using outside_test::BinFolder;
+using outside_test::HostRun;
+using outside_test::LinesWith;
+using outside_test::RunHost;
+using outside_test::SourceFolder;
 using nlohmann::json;
 
 std::string FileBytes(const std::string& path) {
@@ -132,8 +132,8 @@ TEST_F(LibraryUpdate, ARefusedUpdateAsksAbortOrRetryAndAfterAbortTheOldCopyStays
     // ...and then replaced on its way by an archive that climbs out of the folder.
     const std::string zip = home_ + "/server/Published/hemr07s.so.zip";
     ASSERT_TRUE(fs::exists(zip));
-    nvdownload_test::WriteZip(zip, {{"HEMR07S.so", "not a library"}, {"../../x", "planted"}});
-    nvdownload_test::PublishDigest(zip);
+    outside_test::WriteZip(zip, {{"HEMR07S.so", "not a library"}, {"../../x", "planted"}});
+    outside_test::PublishDigest(zip);
 
     json scenario = json::parse(FileBytes(query_));
     json& steps = scenario["steps"];

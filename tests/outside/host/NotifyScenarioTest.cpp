@@ -15,9 +15,9 @@
 
 namespace {
 
-using host_test::HostRun;
-using host_test::RunHost;
-using host_test::SourceFolder;
+using outside_test::HostRun;
+using outside_test::RunHost;
+using outside_test::SourceFolder;
 using nlohmann::json;
 
 const std::string kHead = R"(<?xml version="1.0" encoding="GB2312"?>)";

@@ -13,8 +13,8 @@
 
 namespace {
 
-using host_test::HostRun;
-using host_test::RunHost;
+using outside_test::HostRun;
+using outside_test::RunHost;
 using nlohmann::json;
 
 // The begin edit takes the second company (Down onto the list, Down once

@@ -11,7 +11,7 @@
 
 namespace {
 
-using host_test::PluginTest;
+using outside_test::PluginTest;
 
 // Mangled prefixes of the runtime's inline entities, which the plug-in shares with the runtime.
 bool IsRuntimeShared(const std::string& symbol) {
@@ -43,7 +43,7 @@ rt::TCustomForm* FormNamed(const std::string& name) {
 }
 
 TEST(PluginExport, TheOnlyOwnSymbolIsGetController) {
-    const std::vector<std::string> symbols = DefinedDynamicSymbols(host_test::PluginPath());
+    const std::vector<std::string> symbols = DefinedDynamicSymbols(outside_test::PluginPath());
     ASSERT_FALSE(symbols.empty()) << "nm lists the plug-in's dynamic symbols";
     int getController = 0;
     for (const std::string& s : symbols) {

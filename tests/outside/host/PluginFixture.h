@@ -20,7 +20,7 @@
 #include "platform/os/DynLib.h"
 #include "platform/os/Paths.h"
 
-namespace host_test {
+namespace outside_test {
 
 // The folder of the built programs and libraries.
 inline std::string BinFolder() {
@@ -100,4 +100,4 @@ protected:
     static inline hemr::TGetControllerFn getController_ = nullptr;
 };
 
-}  // namespace host_test
+}  // namespace outside_test

@@ -13,9 +13,9 @@
 
 namespace {
 
-using host_test::HostRun;
-using host_test::RunHost;
-using host_test::SourceFolder;
+using outside_test::HostRun;
+using outside_test::RunHost;
+using outside_test::SourceFolder;
 using nlohmann::json;
 
 std::vector<std::string> ValuesRead(const HostRun& run) {

@@ -19,12 +19,12 @@ namespace {
 
 enum class Where { InProcess, Loopback };
 
-class RemoteServerTest : public host_test::PluginTest, public ::testing::WithParamInterface<Where> {
+class RemoteServerTest : public outside_test::PluginTest, public ::testing::WithParamInterface<Where> {
 protected:
     void SetUp() override {
         PluginTest::SetUp();
         if (GetParam() == Where::Loopback) {
-            process_ = std::make_unique<apptest::ServerProcess>(serverHome_.Path());
+            process_ = std::make_unique<outside_test::ServerProcess>(serverHome_.Path());
             ASSERT_TRUE(process_->Running());
             home.NameServer("localhost", process_->Port());
         }
@@ -56,8 +56,8 @@ protected:
         return nullptr;
     }
 
-    apptest::TestHome serverHome_;
-    std::unique_ptr<apptest::ServerProcess> process_;
+    outside_test::TestHome serverHome_;
+    std::unique_ptr<outside_test::ServerProcess> process_;
 };
 
 TEST_P(RemoteServerTest, TheFormListsTheUsersSchemesFromTheServerItReaches) {

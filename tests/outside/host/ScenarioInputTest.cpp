@@ -160,7 +160,7 @@ protected:
     rt::Variant session{
         rt::DispatchPtr(std::make_shared<appserver::SessionManager>(appserver::ServerStore::Open(temp.Path())))};
     TScenarioForm* form = nullptr;
-    host_test::TranscriptCapture out;
+    outside_test::TranscriptCapture out;
 };
 
 TEST_F(ScenarioInput, TheFollowingStepsDriveTheLookupWindowThatF2OpensAndTheChoiceLandsInTheField) {

@@ -55,7 +55,7 @@ protected:
 
     rt::test::TempFolder temp;
     std::string server = temp.Path() + "/server";
-    host_test::TranscriptCapture out;
+    outside_test::TranscriptCapture out;
 };
 
 TEST_F(ServerActivityTest, AJobAcceptedDuringTheRunComesOutBeforeTheNextLineWithItsConditionsAsStored) {

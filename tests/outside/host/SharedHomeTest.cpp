@@ -19,10 +19,10 @@
 
 namespace {
 
-using host_test::HostRun;
-using host_test::LinesWith;
-using host_test::RunHost;
-using host_test::SourceFolder;
+using outside_test::HostRun;
+using outside_test::LinesWith;
+using outside_test::RunHost;
+using outside_test::SourceFolder;
 
 std::string Contents(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
@@ -63,7 +63,7 @@ TEST(SharedHome, LinksAtTheTemporaryAndInstalledNamesAreNotWrittenThrough) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(home + "/server/S_PKG/HEMR07S.so")))
         << "the link where the server library goes is replaced by the library";
     EXPECT_EQ(std::filesystem::file_size(home + "/server/S_PKG/HEMR07S.so"),
-              std::filesystem::file_size(host_test::BinFolder() + std::string("/HEMR07S.so")));
+              std::filesystem::file_size(outside_test::BinFolder() + std::string("/HEMR07S.so")));
     EXPECT_FALSE(Contents(home + "/KestrelC.ini").empty()) << "the default configuration was written";
 }
 

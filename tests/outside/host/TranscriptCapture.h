@@ -11,7 +11,7 @@
 
 #include "outside/host/Transcript.h"
 
-namespace host_test {
+namespace outside_test {
 
 class TranscriptCapture {
 public:
@@ -52,4 +52,4 @@ public:
     host::Transcript transcript;
 };
 
-}  // namespace host_test
+}  // namespace outside_test

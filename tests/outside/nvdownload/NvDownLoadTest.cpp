@@ -17,7 +17,7 @@
 #include <filesystem>
 #include <thread>
 
-namespace nvdownload_test {
+namespace outside_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -164,4 +164,4 @@ TEST_F(NvDownLoadTest, UnzipRefusesBrokenArchivesAndEntriesLeavingTheFolder) {
 }
 
 }  // namespace
-}  // namespace nvdownload_test
+}  // namespace outside_test

@@ -13,7 +13,7 @@
 
 #include "platform/os/Sha256.h"
 
-namespace nvdownload_test {
+namespace outside_test {
 
 // Writes an archive holding `entries` (name -> bytes); throws when libzip fails.
 inline void WriteZip(const std::string& file, const std::map<std::string, std::string>& entries) {
@@ -108,4 +108,4 @@ inline void WriteFile(const std::string& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-}  // namespace nvdownload_test
+}  // namespace outside_test

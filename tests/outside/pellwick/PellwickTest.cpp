@@ -15,7 +15,7 @@
 #include "platform/os/DynLib.h"
 #include "tests/platform/os/TempFolder.h"
 
-namespace hemr_test {
+namespace outside_test {
 
 class PellwickTest : public ::testing::Test {
 protected:
@@ -111,11 +111,11 @@ TEST_F(PellwickTest, FailuresWriteNothingAndLeaveTheirReason) {
     EXPECT_TRUE(std::filesystem::is_empty(temp_.Path()));
 }
 
-}  // namespace hemr_test
+}  // namespace outside_test
 
 #include "outside/pellwick/TServicePost.h"
 
-namespace hemr_test {
+namespace outside_test {
 
 TEST_F(PellwickTest, AnAnswerOverTheCapIsRefused) {
     answer_ = std::string(64, 'x');
@@ -123,4 +123,4 @@ TEST_F(PellwickTest, AnAnswerOverTheCapIsRefused) {
     EXPECT_EQ(pellwick::TServicePost::Post(Url(), "S", "", {.maxAnswerBytes = 64}), answer_);
 }
 
-}  // namespace hemr_test
+}  // namespace outside_test

@@ -26,9 +26,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using nvdownload_test::ReadFile;
-using nvdownload_test::WriteFile;
-using nvdownload_test::WriteZip;
+using outside_test::ReadFile;
+using outside_test::WriteFile;
+using outside_test::WriteZip;
 
 TEST(UpdateDescription, BothNotationsAndTheServerFolder) {
     const hemr::TUpdateDescription elements =
@@ -70,7 +70,7 @@ protected:
     void ServeUpdate() { Serve({{"hemr07s.so", "library v2"}}); }
     void Serve(const std::map<std::string, std::string>& entries) {
         WriteZip(temp_.File("server/hemr07s.so.zip"), entries);
-        nvdownload_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
+        outside_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
     }
 
     bool Update(const std::string& stamp, bool interactive) {
@@ -117,7 +117,7 @@ TEST_F(UpdateFileTest, RegressionLostTemporaryZipNoZipIsLeftAfterAnUpdateSuccess
     EXPECT_TRUE(fs::is_empty(temp_.File("tmp"))) << "after success";
     fs::last_write_time(local_, fs::file_time_type::clock::now() - 24h * 400);
     WriteFile(temp_.File("server/hemr07s.so.zip"), "not a zip");
-    nvdownload_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
+    outside_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
     EXPECT_FALSE(Update("2099-01-01 00:00:00", false)) << "downloaded, but nothing to unpack";
     EXPECT_TRUE(fs::is_empty(temp_.File("tmp"))) << "after a failed unpack";
     fs::remove(temp_.File("server/hemr07s.so.zip"));
@@ -172,7 +172,7 @@ TEST_F(UpdateFileTest, RetryRepeatsOnlyTheDownloadAndUnpackAsksAgain) {
             EXPECT_EQ(dialog.Buttons.size(), 2u) << "Abort and Retry";
             // Something the download can fetch but no archive to unpack.
             WriteFile(temp_.File("server/hemr07s.so.zip"), "not a zip");
-            nvdownload_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
+            outside_test::PublishDigest(temp_.File("server/hemr07s.so.zip"));
             return rt::mrRetry;
         }
         return rt::mrAbort;
@@ -252,17 +252,17 @@ TEST_F(UpdateRefusalTest, EntriesLeavingTheFolderAreRefusedBeforeAnythingIsWritt
 }
 
 TEST_F(UpdateRefusalTest, ALinkEntryIsRefused) {
-    nvdownload_test::WriteLinkZip(Zip(), "hemr07s.so", "/etc/passwd");
-    nvdownload_test::PublishDigest(Zip());
+    outside_test::WriteLinkZip(Zip(), "hemr07s.so", "/etc/passwd");
+    outside_test::PublishDigest(Zip());
     ExpectRefused("Unzip", "Entry is a link: hemr07s.so");
 }
 
 TEST_F(UpdateRefusalTest, ArchivesOverTheCapsAreRefused) {
-    nvdownload_test::WriteClaimingZip(Zip(), "hemr07s.so", 10ull << 30);
-    nvdownload_test::PublishDigest(Zip());
+    outside_test::WriteClaimingZip(Zip(), "hemr07s.so", 10ull << 30);
+    outside_test::PublishDigest(Zip());
     ExpectRefused("Unzip", "claims 10737418240 bytes");
-    nvdownload_test::WriteZipOfEntries(Zip(), 100000);
-    nvdownload_test::PublishDigest(Zip());
+    outside_test::WriteZipOfEntries(Zip(), 100000);
+    outside_test::PublishDigest(Zip());
     ExpectRefused("Unzip", "holds 100000 entries");
 }
 
