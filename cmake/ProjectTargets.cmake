@@ -30,7 +30,7 @@ endfunction()
 # Embeds files into a target as a table of (file name, bytes): generates a
 # source defining `const rt::EmbeddedFile* <symbol>(size_t& count)`.
 function(hemr_embed_files target symbol)
-  set(out ${CMAKE_CURRENT_BINARY_DIR}/${symbol}_embedded.cpp)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_${symbol}_embedded.cpp)
   set(script ${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake)
   add_custom_command(
     OUTPUT ${out}

@@ -18,6 +18,7 @@
 #include "src/environment/LangCommon.h"
 #include "src/environment/LibStrs.h"
 #include "src/framework/GeneConditionCF.h"
+#include "src/shell/Edition.h"
 
 namespace hemr {
 
@@ -48,8 +49,6 @@ void TfrmBaseOpt::Publish(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_METHOD(p, rdoExceptTimeClick);
     RT_METHOD(p, edDateEnter);
     RT_METHOD(p, edDateExit);
-    RT_METHOD(p, chkNotifyClick);
-    RT_METHOD(p, btnNotifyClick);
     RT_METHOD(p, btnInsertClick);
     RT_METHOD(p, btnPeriodClick);
     RT_COMPONENT(p, tsPeriodOption);
@@ -62,13 +61,12 @@ void TfrmBaseOpt::Publish(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_COMPONENT(p, edHour);
     RT_COMPONENT(p, edMin);
     RT_COMPONENT(p, edSec);
-    RT_COMPONENT(p, chkNotify);
-    RT_COMPONENT(p, btnNotify);
     RT_COMPONENT(p, btnPeriod);
     RT_COMPONENT(p, btnSpd);
     RT_COMPONENT(p, btnOK02);
     RT_COMPONENT(p, pmOKExit);
     PublishPeriodPage(p);
+    if constexpr (edition::kNotification) PublishNotification(p);
 }
 
 // ---- creation ------------------------------------------------------------------------------

@@ -218,10 +218,6 @@ protected:
     // Sets the required fields as the schedule handlers do: the program's own
     // fields are kept, the schedule fields replaced by `List`.
     void SetScheduleRequiredFields(const std::string& List);
-    // The recipients chosen from `Xml` in the notification form; `Xml` itself
-    // when the user cancels it.
-    virtual std::string ChooseRecipients(const std::string& Xml, const std::string& Startup,
-                                         const std::string& Service);
     // The scheme dialog: [name, date-field list, replace flag], three empty
     // texts when cancelled.
     virtual rt::Variant ShowSchemeDialog(const std::string& Fields, int TrailingSystemFields);
@@ -254,8 +250,17 @@ private:
     // The condition array in code page 936, as the server takes it.
     rt::Variant ConditionArrayForServer() const;
     void ReadSqlType();
+    // Notification (edition 9): its handlers and components, the portal
+    // settings, and the recipients chosen from `Xml` in the notification form
+    // (`Xml` itself when the user cancels it).
+    static void PublishNotification(rt::TPublisher<TfrmBaseOpt>& p);
     std::string ReadPortalSetting(const std::string& name);
     std::string OneRecipientDocument() const;
+    std::string ChooseRecipients(const std::string& Xml, const std::string& Startup, const std::string& Service);
+    // The hourly cycle of the period page (edition 9): its handlers and
+    // components, and its rule [3, hours].
+    static void PublishHourlyCycle(rt::TPublisher<TfrmBaseOpt>& p);
+    rt::Variant HourlyRule() const;
     void ShowPeriodTab(bool show);
     static void PublishPeriodPage(rt::TPublisher<TfrmBaseOpt>& p);
     // ---- the period page (BaseOptPeriod.cpp) ----

@@ -2,7 +2,6 @@
 // time, the cycle and its range, the change-date rules of the report's date
 // conditions, and the period block and rules the job carries to the server.
 
-#include <cmath>
 #include <cstdio>
 #include <exception>
 
@@ -27,6 +26,7 @@
 #include "src/environment/LibStrs.h"
 #include "src/framework/DateRules.h"
 #include "src/shell/BaseOpt.h"
+#include "src/shell/Edition.h"
 
 namespace hemr {
 
@@ -43,16 +43,6 @@ const std::string kC3(1, kDateEntrySeparator);
 int IntOfText(const rt::TControl* control) {
     int32_t value = 0;
     return rt::TryStrToInt(rt::Trim(control->GetText()), value) ? value : 0;
-}
-
-double NumberOfText(const std::string& text) {
-    try {
-        size_t used = 0;
-        const double value = std::stod(rt::Trim(text), &used);
-        return std::isfinite(value) ? value : 0;
-    } catch (const std::exception&) {
-        return 0;
-    }
 }
 
 bool Checked(const TNvRadioButton* radio) { return radio != nullptr && radio->Checked(); }
@@ -75,7 +65,6 @@ void TfrmBaseOpt::PublishPeriodPage(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_METHOD(p, rdoEveryMonthClick);
     RT_METHOD(p, rdomonth_1Click);
     RT_METHOD(p, rdomonth_2Click);
-    RT_METHOD(p, rbEveryHourClick);
     RT_METHOD(p, rbCycleRang_1Click);
     RT_METHOD(p, rbCycleRang_2Click);
     RT_METHOD(p, rbCycleRang_3Click);
@@ -86,8 +75,6 @@ void TfrmBaseOpt::PublishPeriodPage(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_METHOD(p, meMonth_DExit);
     RT_METHOD(p, sePeriodHourExit);
     RT_METHOD(p, seDay_B1Exit);
-    RT_METHOD(p, edEveryHourExit);
-    RT_METHOD(p, edEveryHourKeyPress);
     RT_METHOD(p, cboconditionChange);
     RT_METHOD(p, spChangeDate_BClick);
     RT_METHOD(p, spChangeDate_EClick);
@@ -105,11 +92,9 @@ void TfrmBaseOpt::PublishPeriodPage(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_COMPONENT(p, rdoEveryday);
     RT_COMPONENT(p, rdoEveryWeek);
     RT_COMPONENT(p, rdoEveryMonth);
-    RT_COMPONENT(p, rbEveryHour);
     RT_COMPONENT(p, pnDay);
     RT_COMPONENT(p, pnWeek);
     RT_COMPONENT(p, pnMonth);
-    RT_COMPONENT(p, pnEveryHour);
     RT_COMPONENT(p, meDay);
     RT_COMPONENT(p, meWeek);
     RT_COMPONENT(p, cboDayofWeek);
@@ -120,7 +105,6 @@ void TfrmBaseOpt::PublishPeriodPage(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_COMPONENT(p, meMonth_M2);
     RT_COMPONENT(p, cbo1Month_M2);
     RT_COMPONENT(p, cbo2Month_M2);
-    RT_COMPONENT(p, edEveryHour);
     RT_COMPONENT(p, gbCycleRang);
     RT_COMPONENT(p, lblPeriod11);
     RT_COMPONENT(p, meStartDate);
@@ -148,6 +132,7 @@ void TfrmBaseOpt::PublishPeriodPage(rt::TPublisher<TfrmBaseOpt>& p) {
     RT_COMPONENT(p, cboDay_E2);
     RT_COMPONENT(p, cboDay1);
     RT_COMPONENT(p, cboDay2);
+    if constexpr (edition::kHourlyPeriod) PublishHourlyCycle(p);
 }
 
 // ---- switching period mode ---------------------------------------------------------------------
@@ -194,6 +179,7 @@ void TfrmBaseOpt::TakeStartDateIntoRunDate() {
 
 void TfrmBaseOpt::PlaceCyclePanels() {
     for (rt::TPanel* panel : {pnWeek, pnMonth, pnEveryHour}) {
+        if (panel == nullptr) continue;
         panel->SetLeft(pnDay->Left());
         panel->SetTop(pnDay->Top());
     }
@@ -308,8 +294,6 @@ void TfrmBaseOpt::rdomonth_1Click(rt::TObject*) { ChooseCycle(pnMonth, "meMonth_
 
 void TfrmBaseOpt::rdomonth_2Click(rt::TObject*) { ChooseCycle(pnMonth, "meMonth_M2,meStartDate"); }
 
-void TfrmBaseOpt::rbEveryHourClick(rt::TObject*) { ChooseCycle(pnEveryHour, "edEveryHour,meStartDate"); }
-
 void TfrmBaseOpt::rbCycleRang_1Click(rt::TObject*) { ChooseRange(""); }
 
 void TfrmBaseOpt::rbCycleRang_2Click(rt::TObject*) { ChooseRange("meCycleRang_2"); }
@@ -343,19 +327,6 @@ void TfrmBaseOpt::sePeriodHourExit(rt::TObject* Sender) {
 }
 
 void TfrmBaseOpt::seDay_B1Exit(rt::TObject* Sender) { sePeriodHourExit(Sender); }
-
-void TfrmBaseOpt::edEveryHourKeyPress(rt::TObject*, char& Key) {
-    if (Key == '.') {
-        const std::string text = edEveryHour->GetText();
-        if (text.empty() || text.find('.') != std::string::npos) Key = 0;
-        return;
-    }
-    if (Key != '\b' && (Key < '0' || Key > '9')) Key = 0;
-}
-
-void TfrmBaseOpt::edEveryHourExit(rt::TObject*) {
-    if (NumberOfText(edEveryHour->GetText()) == 0) edEveryHour->SetText("1");
-}
 
 void TfrmBaseOpt::meEndDateExit(rt::TObject*) {
     SetHasError(false);
@@ -444,8 +415,8 @@ void TfrmBaseOpt::BuildPeriodRule() {
         } else if (Checked(rdoEveryMonth)) {
             periodRule_ = V::ArrayOf({V(int(pkMonthly)), V::ArrayOf({V(int(mmByDay)), V(meMonth_M1->GetText()),
                                                                       V(meMonth_D->GetText())})});
-        } else if (Checked(rbEveryHour)) {
-            periodRule_ = V::ArrayOf({V(int(pkHourly)), V(NumberOfText(edEveryHour->GetText()))});
+        } else if constexpr (edition::kHourlyPeriod) {
+            if (Checked(rbEveryHour)) periodRule_ = HourlyRule();
         }
     } catch (const std::exception&) {
         // The rule stays as it was; the first run date then tells.

@@ -1,6 +1,5 @@
 // The schedule side of the options form: the generation time, the required
-// fields of the schedule, the environment items of the job, notification,
-// and the hooks the periodic page fills in.
+// fields of the schedule, the environment items of the job, and the hooks the periodic page fills in.
 
 #include "platform/buttons/TSpeedButton.h"
 #include "platform/comctrls/TPageControl.h"
@@ -16,7 +15,6 @@
 #include "platform/sysutils/FormatSettings.h"
 #include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
-#include "src/collaboration/NvNotify.h"
 #include "src/controls/BitCheckBox.h"
 #include "src/controls/NvRadioButton.h"
 #include "src/environment/FirstRunDate.h"
@@ -73,8 +71,6 @@ private:
     bool saved_;
 };
 
-constexpr const char* kRecipientHead = R"(<?xml version="1.0" encoding="GB2312"?><Root><R1 ID=")";
-constexpr const char* kRecipientTail = R"(" Name="" Type="5" Msg="YNN"/></Root>)";
 
 }  // namespace
 
@@ -199,43 +195,6 @@ bool TfrmBaseOpt::ComputeRunMoment(rt::TDateTime& Moment) {
     } catch (const std::exception&) {
         return false;
     }
-}
-
-// ---- notification --------------------------------------------------------------------------------------
-
-std::string TfrmBaseOpt::OneRecipientDocument() const { return kRecipientHead + UserID() + kRecipientTail; }
-
-void TfrmBaseOpt::chkNotifyClick(rt::TObject*) {
-    const bool checked = chkNotify != nullptr && chkNotify->Checked();
-    if (btnNotify != nullptr) btnNotify->SetEnabled(checked);
-    if (checked && notifyXml_.empty()) notifyXml_ = OneRecipientDocument();
-}
-
-std::string TfrmBaseOpt::ReadPortalSetting(const std::string& name) {
-    const rt::Variant answer = GetCounter(
-        "SimpleSQL", rt::Variant::ArrayOf({rt::Variant("SELECT MA003 FROM NVRINTMA WHERE MA001='" + name + "' "),
-                                           rt::Variant("MA003")}));
-    const rt::Variant& rows = answer.Deref();
-    if (!rows.IsArray() || rows.ElementCount() == 0) return "";
-    // Rows of fields: field 0 of row 0.
-    const rt::Variant& row = rows[rows.LowBound()].Deref();
-    if (!row.IsArray() || row.ElementCount() == 0) return "";
-    return rt::VarToStr(row[row.LowBound()]);
-}
-
-void TfrmBaseOpt::btnNotifyClick(rt::TObject*) {
-    try {
-        portalStartup_ = ReadPortalSetting("StartupPortal");
-        portalService_ = ReadPortalSetting("Portal WS");
-    } catch (const std::exception& e) {
-        ReportException(e.what());
-    }
-    notifyXml_ = ChooseRecipients(notifyXml_, portalStartup_, portalService_);
-}
-
-std::string TfrmBaseOpt::ChooseRecipients(const std::string& Xml, const std::string& Startup,
-                                          const std::string& Service) {
-    return EditNotifyReceivers(this, Xml, Startup, Service);
 }
 
 }  // namespace hemr

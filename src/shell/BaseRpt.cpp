@@ -16,6 +16,7 @@
 #include "src/controls/F2Button.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangCommon.h"
+#include "src/shell/Edition.h"
 
 namespace hemr {
 
@@ -53,7 +54,6 @@ void TfrmBaseRpt::Publish(rt::TPublisher<TfrmBaseRpt>& p) {
     RT_METHOD(p, edSignInIDExit);
     RT_METHOD(p, btnQueryClick);
     RT_METHOD(p, btnDesignClick);
-    RT_METHOD(p, btnWebDesignClick);
     RT_METHOD(p, btnPeriodClick);
     RT_COMPONENT(p, lblDateType);
     RT_COMPONENT(p, cboDateType);
@@ -77,7 +77,7 @@ void TfrmBaseRpt::Publish(rt::TPublisher<TfrmBaseRpt>& p) {
     RT_COMPONENT(p, chkSignInEPPrint);
     RT_COMPONENT(p, btnQuery);
     RT_COMPONENT(p, btnDesign);
-    RT_COMPONENT(p, btnWebDesign);
+    if constexpr (edition::kWebReport) PublishWebReport(p);
 }
 
 std::string TfrmBaseRpt::LangText(const char* key, const char* def) {

@@ -154,6 +154,8 @@ private:
     bool PrepareOpenedRun(std::string& job);
     void UpdateJobStatus(const std::string& job);
     void OpenInQueueManager(const std::string& job);
+    // The web report (edition 9): its handler and button.
+    static void PublishWebReport(rt::TPublisher<TfrmBaseRpt>& p);
     bool ReadWebSite(std::string& site);
     void OpenWebAddress(const std::string& address);
     void ShowError(const std::string& text);

@@ -1,18 +1,17 @@
-// The three runs of the report form besides the queued one: the direct
-// query through the program's server library, the report designer through
-// the queue manager, and the web report in a browser.
+// The runs of the report form besides the queued one: the direct query
+// through the program's server library and the report designer through the
+// queue manager (the web report: BaseRptWeb.cpp).
 
 #include "platform/automation/ComObj.h"
-#include "platform/os/Launcher.h"
 #include "platform/os/SysInfo.h"
-#include "platform/remote/TXmlHttpRequest.h"
 #include "platform/stdctrls/TButton.h"
 #include "platform/sysutils/Clock.h"
 #include "platform/sysutils/StrUtils.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LibStrs.h"
 #include "src/shell/BaseRpt.h"
-#include "src/shell/WebReportAddress.h"
+#include "src/shell/ButtonBusy.h"
+#include "src/shell/JobSubIdentifier.h"
 
 namespace hemr {
 
@@ -21,36 +20,10 @@ namespace {
 constexpr const char* kSection = "TfrmBaseRpt";
 constexpr int kServerCodePage = 936;
 constexpr int kResultDone = 1;
-constexpr const char* kNoWebSite = "WebReportSiteUrl not Exists, Please Check the table WebReportConfig";
-
-// Disables a run button while it lives; every way out enables it again.
-class TButtonBusy {
-public:
-    explicit TButtonBusy(rt::TButton* button) : button_(button) {
-        if (button_ != nullptr) button_->SetEnabled(false);
-    }
-    ~TButtonBusy() {
-        if (button_ != nullptr) button_->SetEnabled(true);
-    }
-    TButtonBusy(const TButtonBusy&) = delete;
-    TButtonBusy& operator=(const TButtonBusy&) = delete;
-
-private:
-    rt::TButton* button_;
-};
 
 std::string ComputerName() {
     const std::string name = rt::GetComputerName();
     return name.empty() ? "Unknown" : name.substr(0, 16);
-}
-
-// Field 0 of the first record of a lookup answer: a row, or a list of rows.
-std::string FirstField(const rt::Variant& answer) {
-    const rt::Variant& a = answer.Deref();
-    if (!a.IsArray() || a.DimCount() != 1 || a.ElementCount() == 0) return a.IsArray() ? "" : rt::VarToStr(a);
-    const rt::Variant& first = a[a.LowBound()].Deref();
-    if (first.IsArray()) return first.DimCount() == 1 && first.ElementCount() > 0 ? rt::VarToStr(first[first.LowBound()]) : "";
-    return rt::VarToStr(first);
 }
 
 }  // namespace
@@ -188,90 +161,6 @@ void TfrmBaseRpt::OpenInQueueManager(const std::string& job) {
         ReportException(e.what());
     }
     if (answer != 0) ShowFailure("sFailedOpenRep", "开启报表失败! ");
-}
-
-// ---- web report ---------------------------------------------------------------------------
-
-void TfrmBaseRpt::btnWebDesignClick(rt::TObject*) {
-    const TButtonBusy busy(btnWebDesign);
-    const std::string kind = ProgramKind();
-    try {
-        RunWebReport();
-    } catch (...) {
-        SetProgramKind(kind);
-        runningWin_.reset();
-        throw;
-    }
-    // The form's own kind again, whatever happened to the run.
-    SetProgramKind(kind);
-    runningWin_.reset();
-}
-
-void TfrmBaseRpt::RunWebReport() {
-    if (!BuildConditionArray()) return;
-    ReportMessage("");
-    const std::string kind = ProgramKind();
-    SetProgramKind("CR");
-    std::string job;
-    const bool prepared = PrepareOpenedRun(job);
-    SetProgramKind(kind);
-    if (!prepared) return;
-    runningWin_ = ShowRunningWindow(*this);
-    std::string site;
-    if (!ReadWebSite(site)) {
-        ShowError(kNoWebSite);
-        ShowFailure("sFailedOpenRep", "开启报表失败! ");
-        return;
-    }
-    TWebReportAddress address;
-    address.SiteAddress = site;
-    address.UserID = UserID();
-    address.CompanyID = CompanyID();
-    address.DbName = DbName();
-    address.Culture = TWebReportAddress::CultureOf(GetUICodePage());
-    address.ProgramCode = ProgramCode();
-    address.ExtName = extName_;
-    address.JobID = job;
-    lastWebAddress_ = address.Build(rt::Now());
-    try {
-        // Only whether the site answers matters here; the browser shows the page.
-        rt::Variant request = rt::CreateOleObject(rt::kXmlHttpProgId);
-        request.Call("open", {rt::Variant("Get"), rt::Variant(lastWebAddress_), rt::Variant(false)});
-        request.Call("send");
-    } catch (const std::exception& e) {
-        // The reason joins the form's error texts, so that the message shows it.
-        ReportException(e.what());
-        std::string text;
-        GetLangText(kSection, "sFailedReason", text, false, "web报表网址配置不正确或无法访问！");
-        ShowError(text + "\r" + ErrorTexts());
-        return;
-    }
-    OpenWebAddress(lastWebAddress_);
-}
-
-bool TfrmBaseRpt::ReadWebSite(std::string& site) {
-    rt::Variant answer;
-    if (!CheckConditionValue("CMSMA", "02", "N", -1, answer, rt::Variant::ArrayOf({rt::Variant(std::string())})))
-        return false;
-    site = FirstField(answer);
-    return true;
-}
-
-void TfrmBaseRpt::OpenWebAddress(const std::string& address) {
-    try {
-        rt::Variant browser = rt::CreateOleObject(BrowserProgID);
-        browser.Put("Visible", rt::Variant(true));
-        browser.Put("left", rt::Variant(0));
-        browser.Put("top", rt::Variant(0));
-        browser.Put("height", rt::Variant(720));
-        browser.Put("width", rt::Variant(1024));
-        browser.Put("menubar", rt::Variant(0));
-        browser.Put("addressbar", rt::Variant(0));
-        browser.Put("toolbar", rt::Variant(0));
-        browser.Call("Navigate", {rt::Variant(address)});
-    } catch (const std::exception&) {
-        rt::ShellExecute("open", address, "", "", rt::SW_SHOWNORMAL);
-    }
 }
 
 }  // namespace hemr

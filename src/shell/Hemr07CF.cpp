@@ -7,6 +7,7 @@
 #include "platform/sysutils/IntConv.h"
 #include "src/controls/SelectPanel.h"
 #include "src/environment/LibStrs.h"
+#include "src/shell/Edition.h"
 
 namespace hemr {
 
@@ -66,7 +67,7 @@ void TfrmHemr07::Publish(rt::TPublisher<TfrmHemr07>& p) {
 
 void TfrmHemr07::DoCreate() {
     inherited::DoCreate();
-    SetVersionText("890901");
+    SetVersionText(edition::kVersionText);
 }
 
 // ---- set-up ----------------------------------------------------------------------------------

@@ -2,19 +2,15 @@
 
 #include "platform/classes/ClassRegistry.h"
 #include "platform/forms/ToolkitClasses.h"
-#include "src/collaboration/NVDialogCF.h"
-#include "src/collaboration/NvNotify.h"
-#include "src/collaboration/PortalUser.h"
+#include "src/collaboration/CollaborationClasses.h"
 #include "src/controls/BitCheckBox.h"
+#include "src/controls/CaptionEditClasses.h"
 #include "src/controls/DBLabel.h"
 #include "src/controls/DataSource.h"
 #include "src/controls/ExtPageControl.h"
 #include "src/controls/F2Button.h"
 #include "src/controls/GSpeedButton.h"
 #include "src/controls/NVForm.h"
-#include "src/controls/NvBtnDBEdit.h"
-#include "src/controls/NvDBEdit.h"
-#include "src/controls/NvEdit.h"
 #include "src/controls/NvGroupButton.h"
 #include "src/controls/NvRadioButton.h"
 #include "src/controls/NvRadioGroup.h"
@@ -32,6 +28,7 @@
 #include "src/shell/BaseOpt.h"
 #include "src/shell/BaseRpt.h"
 #include "src/shell/Hemr07CF.h"
+#include "src/shell/Edition.h"
 #include "src/shell/RunningWinC.h"
 
 namespace hemr {
@@ -41,7 +38,7 @@ void RegisterModuleClasses() {
     rt::RegisterClasses({
         // controls
         TGSpeedButton::StaticClass(), TF2Button::StaticClass(), TBitCheckBox::StaticClass(),
-        TTarnCheckBox::StaticClass(), TNvEdit::StaticClass(), TNvDBEdit::StaticClass(), TNvBtnDBEdit::StaticClass(),
+        TTarnCheckBox::StaticClass(),
         TDataSource::StaticClass(), TDBLabel::StaticClass(), TNvSpinEdit::StaticClass(),
         TNvRadioButton::StaticClass(), TNvGroupButton::StaticClass(), TNvRadioGroup::StaticClass(),
         TExtPageControl::StaticClass(), TSelectPanel::StaticClass(), TTarnMaskEdit::StaticClass(),
@@ -53,8 +50,9 @@ void RegisterModuleClasses() {
         // forms
         TNVForm::StaticClass(), TfrmBaseGene::StaticClass(), TfrmBaseOpt::StaticClass(), TfrmBaseRpt::StaticClass(),
         TfrmRunningWinC::StaticClass(), TfrmGeneCondition::StaticClass(), TfrmHemr07::StaticClass(),
-        TfrmNVDialog::StaticClass(), TfrmNotify::StaticClass(), TfrmPortalUser::StaticClass(),
     });
+    if constexpr (edition::kCaptionEdits) RegisterCaptionEditClasses();
+    if constexpr (edition::kNotification) RegisterCollaborationClasses();
     RegisterAlignGridConverterStep();
 }
 

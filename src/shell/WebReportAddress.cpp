@@ -16,8 +16,6 @@ bool KeptInQueryValue(unsigned char c) {
 
 }  // namespace
 
-std::string JobSubIdentifier(const std::string& jobID) { return jobID.substr(0, 8) + "0001"; }
-
 std::string TWebReportAddress::CultureOf(const std::string& uiCodePage) {
     if (uiCodePage == "437") return "en";
     if (uiCodePage == "936") return "zh-CHS";

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/sysutils/DateTime.h"
+#include "src/shell/JobSubIdentifier.h"
 
 namespace hemr {
 
@@ -33,8 +34,5 @@ public:
     // The value percent-encoded when it needs it, else unchanged.
     static std::string QueryValue(const std::string& value);
 };
-
-// The job's second identifier: its first eight characters followed by "0001".
-std::string JobSubIdentifier(const std::string& jobID);
 
 }  // namespace hemr

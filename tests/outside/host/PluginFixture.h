@@ -73,10 +73,12 @@ private:
     rt::test::ScopedEnv acp_{"NVR_ACP", "936"};
 };
 
-class PluginTest : public ::testing::Test {
+// `Path` names the plug-in loaded: edition 9 by default.
+template <std::string (*Path)() = PluginPath>
+class PluginTestOf : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        library_ = ::dlopen(PluginPath().c_str(), RTLD_NOW | RTLD_LOCAL);
+        library_ = ::dlopen(Path().c_str(), RTLD_NOW | RTLD_LOCAL);
         if (library_ != nullptr)
             getController_ = reinterpret_cast<hemr::TGetControllerFn>(::dlsym(library_, hemr::GetControllerSymbol));
     }
@@ -99,5 +101,7 @@ protected:
     static inline void* library_ = nullptr;
     static inline hemr::TGetControllerFn getController_ = nullptr;
 };
+
+using PluginTest = PluginTestOf<>;
 
 }  // namespace outside_test
