@@ -488,7 +488,7 @@ inherited frmBaseOpt: TfrmBaseOpt
               Height = 13
               Caption = '每隔'
             end
-            object edEveryHour: TEdit
+            object edEveryHour: TNvEdit
               Left = 32
               Top = 4
               Width = 56

@@ -22,7 +22,7 @@ enum class Where { InProcess, Loopback };
 class RemoteServerTest : public outside_test::PluginTest, public ::testing::WithParamInterface<Where> {
 protected:
     void SetUp() override {
-        PluginTest::SetUp();
+        outside_test::PluginTest::SetUp();
         if (GetParam() == Where::Loopback) {
             process_ = std::make_unique<outside_test::ServerProcess>(serverHome_.Path());
             ASSERT_TRUE(process_->Running());
