@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/ClassRegistry.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TScreen.h"
-#include "platform/classes/ClassRegistry.h"
 #include "tests/outside/host/PluginFixture.h"
 
 namespace {
