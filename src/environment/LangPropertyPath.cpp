@@ -71,7 +71,8 @@ rt::TObject* ViewElement(rt::TObject* view, const TLangSegment& segment) {
 rt::TObject* StepIndexed(rt::TObject* object, const TLangSegment& segment) {
     if (segment.Index < 0 || !IsIndexedLangName(segment.Base)) return nullptr;
     if (dynamic_cast<rt::TCollection*>(object) != nullptr) return CollectionItem(object, segment.Index);
-    if (ClassChainHas(object, "TCustomListView") || ClassChainHas(object, "TCustomTreeView")) {
+    if (ClassChainHas(object, "TCustomListView") || ClassChainHas(object, "TListView") ||
+        ClassChainHas(object, "TCustomTreeView")) {
         return ViewElement(object, segment);
     }
     rt::TObject* property = ObjectProperty(object, segment.Base);
