@@ -40,7 +40,7 @@ SessionManager::SessionManager(StorePtr store, std::string packageAddress)
     DefineProperty("Com_F2Window", [this](rt::DispatchArgs&) { return rt::Variant(f2Window_); });
     DefineProperty(
         "Language", [this](rt::DispatchArgs&) { return rt::Variant(language_); },
-        [this](rt::DispatchArgs&, const rt::Variant& value) { language_ = rt::UpperCase(rt::Trim(ArgText(value))); });
+        [this](rt::DispatchArgs&, const rt::Variant& value) { SetLanguage(ArgText(value)); });
     DefineMethod("GetMessage", [this](rt::DispatchArgs& a) {
         a.Require(2, 2);
         return rt::Variant(GetMessage(ArgText(a[0]), ArgText(a[1])));
@@ -76,6 +76,8 @@ std::string SessionManager::GetMessage(const std::string& type, const std::strin
         return english && !q.Text(1).empty() ? q.Text(1) : q.Text(0);
     return (english ? "Undefined message [" : "未定义的讯息 [") + t + ";" + n + "]";
 }
+
+void SessionManager::SetLanguage(const std::string& langType) { language_ = rt::UpperCase(rt::Trim(langType)); }
 
 void SessionManager::CallHelp(const rt::Variant& topic) {
     std::vector<std::string> parts = ArrayTexts(topic, "The help topic");

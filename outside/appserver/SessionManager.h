@@ -44,6 +44,7 @@ public:
     std::string DispatchName() const override { return "OstrelWorkCenter.Manager"; }
 
     std::string GetMessage(const std::string& type, const std::string& number);
+    void SetLanguage(const std::string& langType);
     std::string GetFileList(const std::vector<std::string>& names) const;
 
 private:
