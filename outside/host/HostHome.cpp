@@ -105,8 +105,12 @@ void InstallPacks(const std::string& folder, const rt::EmbeddedFile* files, size
     if (!rt::ForceDirectories(folder)) throw std::runtime_error("cannot create the language folder " + folder);
     for (size_t i = 0; i < count; ++i) {
         const std::string file = folder + "/" + files[i].name;
+        // Anything but a plain file of the same text (a link, a device, an older pack) is replaced.
+        struct stat info {};
         std::string present;
-        if (rt::ReadFileToString(file, present) && present == files[i].Bytes()) continue;
+        if (::lstat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) && rt::ReadSmallFile(file, present) &&
+            present == files[i].Bytes())
+            continue;
         rt::WriteFileAtomically(file, std::string(files[i].Bytes()));
     }
 }
@@ -195,7 +199,8 @@ void HostHome::ApplyLanguage(HostLanguage language) const {
     const LanguageSetup& setup = SetupOf(language);
     const std::string file = folder_ + "/KestrelC.ini";
     std::string text;
-    if (!rt::ReadFileToString(file, text)) throw std::runtime_error("cannot read " + file);
+    // Refuses a configuration that is no plain file instead of reading it.
+    if (!rt::ReadSmallFile(file, text)) throw std::runtime_error("cannot read " + file);
     text = WithIniValue(text, "Client Components", "LangType", setup.langType);
     text = WithIniValue(text, "CodePage", "UICodePage", setup.uiCodePage);
     // The database keeps Simplified Chinese whatever the screen shows.

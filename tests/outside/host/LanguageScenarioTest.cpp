@@ -2,6 +2,9 @@
 // English packs and catalogue, --lang cht shows Traditional Chinese while the
 // server keeps receiving and storing Simplified Chinese in code page 936.
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,7 @@
 #include "platform/os/Files.h"
 #include "tests/outside/host/HostProcess.h"
 #include "tests/platform/os/TempFolder.h"
+#include "tests/support/BadInput.h"
 
 namespace {
 
@@ -96,6 +100,24 @@ TEST(LanguageScenario, TraditionalOnScreenSimplifiedOnTheServer) {
     const HostRun chs = RunHost(home, Example("hemr07-scheme-list.json"), "--lang chs");
     ExpectClean(chs);
     EXPECT_EQ(Reads(chs).at(0)["items"][0]["caption"], "月初统计");
+}
+
+TEST(LanguageScenario, AnUnknownLanguageOrALinkedConfigurationChangesNothingOutside) {
+    const rt::test::TempFolder temp;
+    const std::string home = temp.Path() + "/home";
+    EXPECT_EQ(RunHost(home, Example("hemr07-scheme-list.json"), "--lang fr").exitCode, 2) << "a usage error";
+    EXPECT_FALSE(std::filesystem::exists(home)) << "nothing was set up";
+
+    std::filesystem::create_directories(home);
+    const std::string elsewhere = temp.Write("other.ini", "[CodePage]\r\nUICodePage=936\r\n");
+    ASSERT_EQ(::symlink(elsewhere.c_str(), (home + "/KestrelC.ini").c_str()), 0);
+    RunHost(home, Example("hemr07-scheme-list.json"), "--lang eng");
+    std::string target;
+    ASSERT_TRUE(rt::ReadFileToString(elsewhere, target));
+    EXPECT_EQ(target, "[CodePage]\r\nUICodePage=936\r\n") << "the link's target is not written";
+    EXPECT_FALSE(std::filesystem::is_symlink(home + "/KestrelC.ini")) << "the link is replaced by the file";
+    test_support::BadInput("files and links", "--lang with KestrelC.ini a link to another file",
+                           "the link is replaced; its target is untouched");
 }
 
 }  // namespace

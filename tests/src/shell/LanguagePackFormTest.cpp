@@ -8,9 +8,20 @@
 #include <memory>
 #include <sstream>
 
+#include <filesystem>
+
+#include "platform/buttons/TSpeedButton.h"
 #include "platform/classes/ClassRegistry.h"
+#include "platform/graphics/TTextMetrics.h"
+#include "platform/stdctrls/TButtonControl.h"
+#include "platform/stdctrls/TCustomCheckBox.h"
+#include "platform/stdctrls/TCustomLabel.h"
+#include "platform/stdctrls/TRadioButton.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/streaming/FormResources.h"
+#include "src/controls/BitCheckBox.h"
+#include "src/controls/NvRadioButton.h"
+#include "src/shell/ModuleForms.h"
 #include "src/shell/RunningWinC.h"
 #include "tests/src/shell/ShellTestSupport.h"
 #include "tests/support/BadInput.h"
@@ -77,6 +88,49 @@ TEST_F(LanguagePackForm, BrokenOrHostilePacksLeaveTheBuiltInTexts) {
     EXPECT_EQ(Text(""), kBuiltIn) << "nothing is read from outside";
     test_support::BadInput("configuration files", "language pack with a DOCTYPE defining entities",
                            "refused whole; nothing expanded or read; built-in texts");
+}
+
+// The room a caption needs beside its text: the box of a check or radio
+// button, the border of a push button; -1 for controls that size themselves
+// or have no caption of their own.
+int CaptionMargin(rt::TComponent* c) {
+    if (dynamic_cast<rt::TCustomCheckBox*>(c) != nullptr || dynamic_cast<rt::TRadioButton*>(c) != nullptr ||
+        dynamic_cast<hemr::TBitCheckBox*>(c) != nullptr || dynamic_cast<hemr::TNvRadioButton*>(c) != nullptr)
+        return 17;
+    if (dynamic_cast<rt::TButtonControl*>(c) != nullptr || dynamic_cast<rt::TSpeedButton*>(c) != nullptr) return 8;
+    if (dynamic_cast<rt::TCustomLabel*>(c) != nullptr && rt::GetPropText(c, "AutoSize") == "False") return 0;
+    return -1;
+}
+
+std::string WithoutHotkey(std::string caption) {
+    for (size_t at; (at = caption.find('&')) != std::string::npos;) caption.erase(at, 1);
+    return caption;
+}
+
+TEST_F(LanguagePackForm, TranslatedCaptionsFitTheirControls) {
+    for (const char* language : {"CHT", "ENG"}) {
+        UseCodePages(language == std::string("CHT") ? "950" : "437", "936");
+        const std::filesystem::path shipped = std::filesystem::path(HEMR_TEST_SOURCE_DIR) / "languages" / language;
+        for (const auto& pack : std::filesystem::directory_iterator(shipped)) {
+            std::stringstream text;
+            text << std::ifstream(pack.path()).rdbuf();
+            WritePack(language, pack.path().stem().string(), text.str());
+        }
+        for (const std::string& name : hemr::ModuleFormClasses()) {
+            std::unique_ptr<hemr::TNVForm> shown(static_cast<hemr::TNVForm*>(rt::FindClass(name)->CreateInstance(nullptr)));
+            rt::ReadFormResources(shown.get());
+            shown->ApplyLanguagePacks(shown.get(), true);
+            for (int i = 0; i < shown->ComponentCount(); ++i) {
+                auto* control = dynamic_cast<rt::TControl*>(shown->Components(i));
+                const int margin = CaptionMargin(control);
+                if (margin < 0) continue;
+                const std::string caption = WithoutHotkey(rt::GetPropText(control, "Caption"));
+                const int needed = rt::GetTextMetrics().TextWidth(*control->Font(), caption) + margin;
+                EXPECT_LE(needed, control->Width())
+                    << language << " " << name << "." << control->Name() << " \"" << caption << "\"";
+            }
+        }
+    }
 }
 
 }  // namespace
