@@ -64,8 +64,9 @@ LangPackAudit::LangPackAudit(std::string sourceFolder) : source_(std::move(sourc
         if (file.ends_with(".dfm")) AddFormResource(file);
         if (file.ends_with(".cpp")) AddMessageKeys(file);
     }
-    // The notification grid's headers are looked up by cell.
+    // The grids' headers are looked up by cell: the notification grid's columns, the portal list's two.
     for (int c = 0; c < hemr::rcColumnCount; ++c) expected_.push_back({"TfrmNotify", "Cells" + std::to_string(c) + "0", "Msg"});
+    for (int c = 0; c < 2; ++c) expected_.push_back({"TfrmPortalUser", "Cells" + std::to_string(c) + "0", "Msg"});
 }
 
 void LangPackAudit::AddFormResource(const std::string& fileName) {
