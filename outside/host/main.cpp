@@ -175,7 +175,9 @@ int main(int argc, char** argv) {
     if (options.command == "serve") {
         int served = 1;
         try {
-            served = host::serve::ServeCommand(options.plugin, options.port, *activity, transcript).Run();
+            host::serve::ServeCommand serve(options.plugin, options.port, *activity, transcript);
+            serve.SetLanguage(langType);
+            served = serve.Run();
         } catch (const std::exception& e) {
             transcript.Error(e.what());
         }
