@@ -116,6 +116,10 @@ TEST(LanguageScenario, AnUnknownLanguageOrALinkedConfigurationChangesNothingOuts
     ASSERT_TRUE(rt::ReadFileToString(elsewhere, target));
     EXPECT_EQ(target, "[CodePage]\r\nUICodePage=936\r\n") << "the link's target is not written";
     EXPECT_FALSE(std::filesystem::is_symlink(home + "/KestrelC.ini")) << "the link is replaced by the file";
+    std::string ini;
+    ASSERT_TRUE(rt::ReadFileToString(home + "/KestrelC.ini", ini));
+    EXPECT_EQ(ini, "[CodePage]\r\nUICodePage=437\r\nDBCodePage=936\r\n\r\n[Client Components]\r\nLangType=ENG\r\n")
+        << "keys replaced in place, missing keys and sections added";
     test_support::BadInput("files and links", "--lang with KestrelC.ini a link to another file",
                            "the link is replaced; its target is untouched");
 }
