@@ -8,7 +8,7 @@ namespace appserver {
 
 namespace {
 
-constexpr const char* kSeedEdition = "2";
+constexpr const char* kSeedEdition = "3";
 
 // The seed edition of the database, "" when it was never seeded.
 std::string SeededEdition(SqliteDb& db) {
@@ -25,6 +25,9 @@ void RestaffEditionOne(SqliteDb& db) {
         db.Exec("DELETE FROM EMPLOYEE WHERE EMP_ID BETWEEN 'E0001' AND 'E0050'");
         SeedEmployees(db);
     }
+}
+
+void MarkEdition(SqliteDb& db) {
     db.Prepare("UPDATE SEEDINFO SET VALUE = ? WHERE NAME = 'seeded'").Bind(1, std::string(kSeedEdition)).Run();
 }
 
@@ -38,8 +41,11 @@ bool SeedOnce(SqliteDb& db) {
     // Checked inside the write transaction: two objects starting together
     // cannot both see an empty database.
     const std::string edition = SeededEdition(db);
-    if (edition == "1") {
-        RestaffEditionOne(db);
+    if (edition == "1" || edition == "2") {
+        if (edition == "1") RestaffEditionOne(db);
+        // Edition 3 adds the English catalogue texts.
+        SeedMessages(db);
+        MarkEdition(db);
         tx.Commit();
         return false;
     }

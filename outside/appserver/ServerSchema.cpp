@@ -17,8 +17,10 @@ bool HasColumn(SqliteDb& db, const std::string& table, const std::string& column
 void AddMissingColumns(SqliteDb& db) {
     const char* added[][3] = {{"JOBS", "SERVER_PROCESS", "TEXT NOT NULL DEFAULT ''"},
                               {"REPORTS", "HTML_FILE", "TEXT NOT NULL DEFAULT ''"},
-                              {"REPORTS", "SERVER_PROCESS", "TEXT NOT NULL DEFAULT ''"}};
-    if (HasColumn(db, "REPORTS", "SERVER_PROCESS"))
+                              {"REPORTS", "SERVER_PROCESS", "TEXT NOT NULL DEFAULT ''"},
+                              {"MESSAGES", "MSGTEXT_EN", "TEXT NOT NULL DEFAULT ''"}};
+    // The column added last tells whether any is missing.
+    if (HasColumn(db, "MESSAGES", "MSGTEXT_EN"))
         return;
     SqliteTransaction tx(db);
     for (const auto& [table, column, type] : added)
@@ -33,7 +35,7 @@ void CreateSchema(SqliteDb& db) {
     db.Exec(R"SQL(
 CREATE TABLE IF NOT EXISTS SEEDINFO (NAME TEXT PRIMARY KEY, VALUE TEXT NOT NULL);
 CREATE TABLE IF NOT EXISTS MESSAGES (MSGTYPE TEXT NOT NULL, MSGNO TEXT NOT NULL, MSGTEXT TEXT NOT NULL,
-  PRIMARY KEY (MSGTYPE, MSGNO));
+  MSGTEXT_EN TEXT NOT NULL DEFAULT '', PRIMARY KEY (MSGTYPE, MSGNO));
 CREATE TABLE IF NOT EXISTS ADMMB (MB001 TEXT PRIMARY KEY, MB002 TEXT NOT NULL, MB003 TEXT NOT NULL,
   MB004 TEXT NOT NULL, MB005 TEXT NOT NULL, MB006 TEXT NOT NULL, MB007 TEXT NOT NULL, MB008 TEXT NOT NULL,
   MB009 TEXT NOT NULL);

@@ -38,6 +38,9 @@ SessionManager::SessionManager(StorePtr store, std::string packageAddress)
     DefineProperty("Com_Counter", [this](rt::DispatchArgs&) { return rt::Variant(counter_); });
     DefineProperty("Com_Validator", [this](rt::DispatchArgs&) { return rt::Variant(validator_); });
     DefineProperty("Com_F2Window", [this](rt::DispatchArgs&) { return rt::Variant(f2Window_); });
+    DefineProperty(
+        "Language", [this](rt::DispatchArgs&) { return rt::Variant(language_); },
+        [this](rt::DispatchArgs&, const rt::Variant& value) { SetLanguage(ArgText(value)); });
     DefineMethod("GetMessage", [this](rt::DispatchArgs& a) {
         a.Require(2, 2);
         return rt::Variant(GetMessage(ArgText(a[0]), ArgText(a[1])));
@@ -65,12 +68,16 @@ int SessionManager::ProductID() {
 std::string SessionManager::GetMessage(const std::string& type, const std::string& number) {
     std::string t = rt::UpperCase(rt::Trim(type));
     std::string n = PaddedNumber(number);
-    SqliteStatement q = store_->Db().Prepare("SELECT MSGTEXT FROM MESSAGES WHERE MSGTYPE = ? AND MSGNO = ?");
+    SqliteStatement q =
+        store_->Db().Prepare("SELECT MSGTEXT, MSGTEXT_EN FROM MESSAGES WHERE MSGTYPE = ? AND MSGNO = ?");
     q.Bind(1, t).Bind(2, n);
+    const bool english = language_ == "ENG";
     if (q.Step())
-        return q.Text(0);
-    return "未定义的讯息 [" + t + ";" + n + "]";
+        return english && !q.Text(1).empty() ? q.Text(1) : q.Text(0);
+    return (english ? "Undefined message [" : "未定义的讯息 [") + t + ";" + n + "]";
 }
+
+void SessionManager::SetLanguage(const std::string& langType) { language_ = rt::UpperCase(rt::Trim(langType)); }
 
 void SessionManager::CallHelp(const rt::Variant& topic) {
     std::vector<std::string> parts = ArrayTexts(topic, "The help topic");

@@ -4,7 +4,12 @@
 //   ProductID                  property, integer (integration setting "ProductID")
 //   Com_Counter, Com_Validator, Com_F2Window   the service objects, one of each
 //                              per session, sharing the session's database
-//   GetMessage(type, number)   catalogue text; a number of fewer than six
+//   Language                   property, text: the language of the client
+//                              installation ("CHS", "CHT", "ENG"; set by the
+//                              shell from its LangType); "CHS" when never set
+//   GetMessage(type, number)   catalogue text, in English for a session whose
+//                              Language is "ENG" (the Chinese text where a
+//                              message has no English one); a number of fewer than six
 //                              digits is padded with zeros ("1" = "000001");
 //                              an unknown message answers
 //                              "未定义的讯息 [type;number]"
@@ -39,6 +44,7 @@ public:
     std::string DispatchName() const override { return "OstrelWorkCenter.Manager"; }
 
     std::string GetMessage(const std::string& type, const std::string& number);
+    void SetLanguage(const std::string& langType);
     std::string GetFileList(const std::vector<std::string>& names) const;
 
 private:
@@ -46,6 +52,7 @@ private:
     void CallHelp(const rt::Variant& topic);
 
     StorePtr store_;
+    std::string language_ = "CHS";
     LibraryPublisher publisher_;
     rt::DispatchPtr counter_;
     rt::DispatchPtr validator_;

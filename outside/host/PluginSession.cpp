@@ -23,6 +23,16 @@ rt::Variant PluginSession::CreateSession() {
     return rt::CreateOleObject(kSessionProgId);
 }
 
+void PluginSession::TellLanguage(const rt::Variant& session) const {
+    if (language_.empty()) return;
+    try {
+        session.Put("Language", rt::Variant(language_));
+    } catch (const std::exception& e) {
+        // A server that knows no languages answers in its own.
+        transcript_.Write({{"note", std::string("the session keeps its language: ") + e.what()}});
+    }
+}
+
 rt::Variant PluginSession::ParamsOf(const nlohmann::json& params) {
     // A plain list is the zero-based parameter array; anything else is one variant.
     if (!params.is_array()) return rt::VariantFromJson(params);
@@ -46,6 +56,7 @@ int PluginSession::Run(const nlohmann::json& scenario) {
     const hemr::TGetControllerFn getController = LoadPlugin();
     std::unique_ptr<hemr::IDLLController> controller(getController());
     controller->Session = CreateSession();
+    TellLanguage(controller->Session);
     controller->OnEvent = hemr::TControllerEvent::Of<&PluginSession::ControllerEvent>(this);
     const bool ran = Drive(*controller, scenario);
     rt::Application().ProcessMessages();

@@ -39,6 +39,9 @@ public:
     // The shell's server session: the embedded application server's session
     // object; raises when the registry names no library for it.
     static rt::Variant CreateSession();
+    // The installation's language (KestrelC.ini's LangType), told to the
+    // session so that its messages come in that language; empty tells nothing.
+    void SetLanguage(std::string langType) { language_ = std::move(langType); }
     static constexpr const char* kSessionProgId = "OstrelWorkCenter.Manager";
 
     static rt::Variant DefaultParams();
@@ -47,9 +50,11 @@ public:
 
 private:
     hemr::TGetControllerFn LoadPlugin();
+    void TellLanguage(const rt::Variant& session) const;
     bool Drive(hemr::IDLLController& controller, const nlohmann::json& scenario);
 
     std::string pluginPath_;
+    std::string language_;
     Transcript& transcript_;
     std::function<void(ScenarioRunner&)> runnerHook_;
     int32_t resultCode_ = 0;

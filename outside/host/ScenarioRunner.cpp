@@ -5,6 +5,7 @@
 #include "outside/host/ListViewSteps.h"
 #include "outside/host/VariantText.h"
 #include "platform/automation/VariantJson.h"
+#include "platform/classes/TStrings.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/comctrls/TListView.h"
 #include "platform/comctrls/TPageControl.h"
@@ -344,7 +345,23 @@ rt::TListView& ScenarioRunner::RequireListView(const nlohmann::json& name) const
     return *list;
 }
 
+namespace {
+
+// The lines of a combo or list box's Items; null for list views and other controls.
+const rt::TStrings* ItemLines(rt::TComponent* c) {
+    if (dynamic_cast<rt::TListView*>(c) != nullptr || !rt::HasProperty(c, "Items")) return nullptr;
+    return dynamic_cast<rt::TStrings*>(rt::GetObjectProp(c, "Items"));
+}
+
+}  // namespace
+
 void ScenarioRunner::GetListItems(const nlohmann::json& arg) {
+    if (const rt::TStrings* lines = ItemLines(Require(arg["control"])); lines != nullptr && arg.contains("items")) {
+        nlohmann::json items = nlohmann::json::array();
+        for (int i = 0; i < lines->Count(); ++i) items.push_back(lines->Strings(i));
+        transcript_.Write({{"get", arg}, {"value", items}});
+        return;
+    }
     const rt::TListView& list = RequireListView(arg["control"]);
     if (arg.contains("items")) {
         transcript_.Write({{"get", arg}, {"value", ListItemsJson(list)}});

@@ -1,10 +1,11 @@
-// hemr07-host run [--plugin FILE] [--home DIR] [--no-update] [--run-jobs] SCENARIO.json
-// hemr07-host serve [--plugin FILE] [--home DIR] [--no-update] [--port N]
+// hemr07-host run [--plugin FILE] [--home DIR] [--lang chs|cht|eng] [--no-update] [--run-jobs] SCENARIO.json
+// hemr07-host serve [--plugin FILE] [--home DIR] [--lang chs|cht|eng] [--no-update] [--port N]
 // Hosts the report plug-in the way the ERP shell does and runs a scenario,
 // or serves its forms to a web browser, printing the transcript on standard
 // output. --run-jobs then runs the jobs of the embedded server that are due,
 // so that a queued job's report and the system messages it left appear in the
-// transcript too.
+// transcript too. --lang sets the home folder up as an installation of that
+// language (KestrelC.ini and NVR_ACP).
 
 #include <cstdio>
 #include <exception>
@@ -64,11 +65,13 @@ struct Options {
     std::string scenario;
     host::LibraryUpdates updates = host::LibraryUpdates::On;
     bool runJobs = false;
+    std::optional<host::HostLanguage> language;
 };
 
 int Usage(const std::string& problem) {
-    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] [--no-update] [--run-jobs] SCENARIO.json\n"
-                 "       hemr07-host serve [--plugin FILE] [--home DIR] [--no-update] [--port N]\n",
+    std::fprintf(stderr, "hemr07-host: %s\nusage: hemr07-host run [--plugin FILE] [--home DIR] [--lang chs|cht|eng] [--no-update] [--run-jobs] "
+                 "SCENARIO.json\n"
+                 "       hemr07-host serve [--plugin FILE] [--home DIR] [--lang chs|cht|eng] [--no-update] [--port N]\n",
                  problem.c_str());
     return kUsageError;
 }
@@ -95,6 +98,13 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
                 problem = "--port needs a port number (0 to 65535)";
                 return false;
             }
+        } else if (a == "--lang") {
+            host::HostLanguage language{};
+            if (i + 1 >= args.size() || !host::ParseHostLanguage(args[++i], language)) {
+                problem = "--lang needs chs, cht or eng";
+                return false;
+            }
+            options.language = language;
         } else if (a == "--plugin" || a == "--home") {
             if (i + 1 >= args.size()) {
                 problem = a + " needs a value";
@@ -145,10 +155,13 @@ int main(int argc, char** argv) {
     std::optional<host::ServerActivity> activity;
     std::string serverFolder;
     std::optional<host::PortalSwitch> portal;
+    std::string langType;
     try {
-        const host::HostHome home(options.home, options.updates);
+        host::HostHome home(options.home, options.updates);
+        if (options.language) home.SetLanguage(*options.language);
         home.Prepare(binFolder);
         serverFolder = home.ServerFolder();
+        langType = home.LangType();
         activity.emplace(serverFolder, transcript);
         portal.emplace(serverFolder, scenario.contains("portal") ? scenario["portal"] : nlohmann::json());
         // A configuration naming a network server reaches it as the scenario's user.
@@ -162,7 +175,9 @@ int main(int argc, char** argv) {
     if (options.command == "serve") {
         int served = 1;
         try {
-            served = host::serve::ServeCommand(options.plugin, options.port, *activity, transcript).Run();
+            host::serve::ServeCommand serve(options.plugin, options.port, *activity, transcript);
+            serve.SetLanguage(langType);
+            served = serve.Run();
         } catch (const std::exception& e) {
             transcript.Error(e.what());
         }
@@ -172,6 +187,7 @@ int main(int argc, char** argv) {
     int code = 1;
     try {
         host::PluginSession session(options.plugin, transcript);
+        session.SetLanguage(langType);
         code = session.Run(scenario);
     } catch (const std::exception& e) {
         transcript.Error(e.what());

@@ -1,6 +1,7 @@
 #include "src/collaboration/PortalUser.h"
 
 #include <algorithm>
+#include <string>
 
 #include "platform/buttons/TBitBtn.h"
 #include "platform/forms/FormPtr.h"
@@ -10,6 +11,7 @@ namespace hemr {
 
 namespace {
 
+constexpr const char* kSection = "TfrmPortalUser";
 constexpr const char* kHeaders[] = {"用户编号", "用户名称"};
 constexpr int kWidths[] = {154, 143};
 
@@ -25,10 +27,12 @@ void TfrmPortalUser::Publish(rt::TPublisher<TfrmPortalUser>& p) {
 
 void TfrmPortalUser::Loaded() {
     TfrmNVDialog::Loaded();
-    // The headers are set before the texts are converted on creation.
+    // The headers are set before the texts are converted on creation; a pack may give them.
     for (int c = 0; c < 2; ++c) {
+        std::string header;
+        GetLangText(kSection, "Cells" + std::to_string(c) + "0", header, false, kHeaders[c]);
         grUser->SetColWidths(c, kWidths[c]);
-        grUser->SetCells(c, 0, kHeaders[c]);
+        grUser->SetCells(c, 0, header);
     }
 }
 

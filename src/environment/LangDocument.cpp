@@ -24,6 +24,19 @@ std::string DeclaredEncoding(const std::string& bytes) {
     return rt::UpperCase(decl.substr(quote + 1, close - quote - 1));
 }
 
+// A pack is plain data: a document type that declares entities or points
+// outside the file is refused whole, so that nothing is expanded or fetched.
+bool HasRefusedDoctype(const pugi::xml_document& doc) {
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_doctype) continue;
+        const std::string_view text = node.value();
+        if (text.find('[') != std::string_view::npos || text.find("SYSTEM") != std::string_view::npos ||
+            text.find("PUBLIC") != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int DeclaredLangCodePage(const std::string& bytes) {
@@ -39,10 +52,15 @@ TLangLoadResult ParseLangDocument(pugi::xml_document& doc, const std::string& by
     const int codePage = DeclaredLangCodePage(bytes);
     const std::string text = codePage != 0 ? rt::CodePageToWide(bytes, codePage) : bytes;
     const pugi::xml_encoding encoding = codePage != 0 ? pugi::encoding_utf8 : pugi::encoding_auto;
-    const pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size(), pugi::parse_default, encoding);
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_doctype, encoding);
     if (!parsed) {
         doc.reset();
         return {false, parsed.description()};
+    }
+    if (HasRefusedDoctype(doc)) {
+        doc.reset();
+        return {false, "A language pack may not declare entities or outside references"};
     }
     return {true, {}};
 }

@@ -2,7 +2,8 @@
 // Loading language documents. Packs are written in the interface code page:
 // a declaration naming a Chinese code page ("GB2312", "GBK", "Big5",
 // "GB18030") is honoured by converting the bytes to UTF-8 before parsing;
-// anything else is parsed as UTF-8 or UTF-16 (with its byte-order mark).
+// anything else is parsed as UTF-8 or UTF-16 (with its byte-order mark). A
+// document type that declares entities or names an outside file is refused.
 
 #include <pugixml.hpp>
 

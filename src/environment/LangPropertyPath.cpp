@@ -4,6 +4,8 @@
 #include "platform/classes/TCollection.h"
 #include "platform/classes/TComponent.h"
 #include "platform/classes/TStrings.h"
+#include "platform/comctrls/TListItem.h"
+#include "platform/comctrls/TListItems.h"
 #include "platform/graphics/Colors.h"
 #include "src/environment/LangCommon.h"
 
@@ -55,18 +57,22 @@ rt::TObject* CollectionItem(rt::TObject* object, int index) {
     return collection != nullptr && index < collection->Count() ? collection->Items(index) : nullptr;
 }
 
-// List views and tree views reach their columns, items and nodes through
-// their published collections.
+// List views and tree views reach their columns and nodes through their
+// published collections; a list view's items are a list of their own.
 rt::TObject* ViewElement(rt::TObject* view, const TLangSegment& segment) {
     if (ClassChainHas(view, "TCustomTreeView") && !rt::SameName(segment.Base, "Items")) return nullptr;
-    return CollectionItem(ObjectProperty(view, segment.Base), segment.Index);
+    rt::TObject* elements = ObjectProperty(view, segment.Base);
+    if (auto* items = dynamic_cast<rt::TListItems*>(elements))
+        return segment.Index < items->Count() ? items->Item(segment.Index) : nullptr;
+    return CollectionItem(elements, segment.Index);
 }
 
 // One step of the walk over an indexed segment; null abandons the attribute.
 rt::TObject* StepIndexed(rt::TObject* object, const TLangSegment& segment) {
     if (segment.Index < 0 || !IsIndexedLangName(segment.Base)) return nullptr;
     if (dynamic_cast<rt::TCollection*>(object) != nullptr) return CollectionItem(object, segment.Index);
-    if (ClassChainHas(object, "TCustomListView") || ClassChainHas(object, "TCustomTreeView")) {
+    if (ClassChainHas(object, "TCustomListView") || ClassChainHas(object, "TListView") ||
+        ClassChainHas(object, "TCustomTreeView")) {
         return ViewElement(object, segment);
     }
     rt::TObject* property = ObjectProperty(object, segment.Base);
@@ -130,6 +136,11 @@ rt::TPropResult ApplyLangAttribute(rt::TComponent* component, std::string_view p
         object = ObjectProperty(object, last.Base);
         if (auto* lines = dynamic_cast<rt::TStrings*>(object)) return AssignLine(*lines, last.Index, value);
         return Skipped("Property " + last.Base + " is not a string list");
+    }
+    // A list item's caption is no published property.
+    if (auto* item = dynamic_cast<rt::TListItem*>(object); item != nullptr && rt::SameName(last.Base, "Caption")) {
+        item->SetCaption(std::string(value));
+        return rt::TPropResult::Success();
     }
     return SetPropByPath(object, last.Base, value);
 }

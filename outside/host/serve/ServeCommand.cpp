@@ -89,6 +89,7 @@ int ServeCommand::Run() {
     int code = 1;
     try {
         PluginSession session(plugin_, transcript_);
+        session.SetLanguage(langType_);
         session.SetRunnerHook([&driver](ScenarioRunner& runner) { driver.TakeOver(runner); });
         code = session.Run(nlohmann::json::object());
         driver.Finish(session.ResultCode(), session.ResultData());

@@ -19,8 +19,12 @@ public:
     // The exit code: 0, or 1 when the session or serving failed.
     int Run();
 
+    // The installation's LangType, told to the session (PluginSession::SetLanguage).
+    void SetLanguage(std::string langType) { langType_ = std::move(langType); }
+
 private:
     std::string plugin_;
+    std::string langType_;
     int port_;
     ServerActivity& activity_;
     Transcript& transcript_;

@@ -43,6 +43,33 @@ TEST(StoreSeed, EveryMessageTheFormsShowHasACatalogueText) {
     EXPECT_EQ(session.GetMessage("e", "1"), session.GetMessage("E", "000001")) << "short numbers are padded";
 }
 
+size_t Placeholders(const std::string& text) {
+    size_t n = 0;
+    for (size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1)) ++n;
+    return n;
+}
+
+TEST(StoreSeed, AnEnglishSessionGetsEnglishTextsWithTheSamePlaceholders) {
+    outside_test::TestHome home;
+    appserver::StorePtr store = appserver::ServerStore::Open(home.Path());
+    appserver::SessionManager chinese(store), english(store);
+    english.SetLanguage(" eng ");
+    appserver::SqliteStatement q = store->Db().Prepare("SELECT MSGTYPE, MSGNO FROM MESSAGES");
+    while (q.Step()) {
+        const std::string zh = chinese.GetMessage(q.Text(0), q.Text(1)), en = english.GetMessage(q.Text(0), q.Text(1));
+        EXPECT_NE(en, zh) << q.Text(0) << ";" << q.Text(1) << " has an English text";
+        EXPECT_EQ(Placeholders(en), Placeholders(zh)) << en;
+    }
+    EXPECT_EQ(english.GetMessage("E", "999999"), "Undefined message [E;999999]");
+
+    // A catalogue seeded before the English texts gets them on the next start.
+    store->Db().Exec("UPDATE MESSAGES SET MSGTEXT_EN = ''; UPDATE SEEDINFO SET VALUE = '2' WHERE NAME = 'seeded'");
+    appserver::SessionManager reopened(appserver::ServerStore::Open(home.Path()));
+    reopened.SetLanguage("ENG");
+    EXPECT_EQ(reopened.GetMessage("E", "100006"), "%s may not be negative!");
+    EXPECT_EQ(Count(*store, "MESSAGES"), Count(*store, "MESSAGES WHERE MSGTEXT_EN <> ''")) << "no message is left out";
+}
+
 TEST(StoreSeed, MessageTextsHavePlaceholdersForTheArgumentsTheirCallersPass) {
     outside_test::TestHome home;
     appserver::SessionManager session(appserver::ServerStore::Open(home.Path()));

@@ -1,6 +1,7 @@
 #include "tests/src/environment/LangTestSupport.h"
 
 #include "platform/classes/IdentText.h"
+#include "platform/comctrls/TListView.h"
 #include "platform/graphics/Colors.h"
 #include "src/environment/LangCommon.h"
 #include "src/environment/LanguageController.h"
@@ -89,6 +90,19 @@ TEST_F(LangTranslateTest, ListViewColumnsByIndex) {
     EXPECT_EQ(list->Column(0)->Width, 120);
     EXPECT_EQ(list->Columns()->Count(), 1) << "no column is added";
     EXPECT_EQ(list->Caption, "") << "an index out of range changes nothing, not the view itself";
+}
+
+TEST_F(LangTranslateTest, RealListViewItemsAndColumnsByIndex) {
+    auto* view = Make<rt::TListView>(form.get(), "lv02");
+    view->Columns()->Add()->SetCaption("公司");
+    view->Items()->Add()->SetCaption("甲");
+    view->Items()->Add()->SetCaption("乙");
+    Translate("<frmTest><lv02 Columns_0.Caption=\"Company\" Items_1.Caption=\"Second\" Items_2.Caption=\"Third\"/>"
+              "</frmTest>");
+    EXPECT_EQ(view->Column(0)->Caption(), "Company");
+    EXPECT_EQ(view->Items()->Item(0)->Caption(), "甲") << "only the named item changes";
+    EXPECT_EQ(view->Items()->Item(1)->Caption(), "Second") << "the toolkit's item list is reached by index";
+    EXPECT_EQ(view->Items()->Count(), 2) << "an item out of range is not added";
 }
 
 TEST_F(LangTranslateTest, ExcludedComponentKeepsItsTextsButItsChildrenAreTranslated) {

@@ -8,3 +8,5 @@ endforeach()
 # The update tests build their archives with libzip and serve them over HTTP.
 pkg_check_modules(ENV_HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
 target_link_libraries(${name} PRIVATE PkgConfig::LIBZIP PkgConfig::ENV_HTTPLIB)
+# The language-pack audit reads the form resources and packs of the source tree.
+target_compile_definitions(${name} PRIVATE HEMR_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
