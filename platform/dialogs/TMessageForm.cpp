@@ -2,6 +2,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/forms/TApplication.h"
+#include "platform/graphics/TFont.h"
 #include "platform/stdctrls/TButton.h"
 #include "platform/stdctrls/TCustomLabel.h"
 
@@ -19,6 +20,8 @@ TDialogRecord TMessageForm::Describe() const {
     TDialogRecord dialog;
     dialog.Kind = kind_;
     dialog.Caption = Caption();
+    dialog.FontName = Font()->Name();
+    dialog.FontCharset = Font()->Charset();
     if (const TLabel* label = MessageLabel()) dialog.Text = label->Caption();
     for (int i = 0; i < ComponentCount(); ++i) {
         const auto* button = dynamic_cast<const TButton*>(Components(i));

@@ -26,6 +26,9 @@ struct TDialogRecord {
     std::vector<TDialogButton> Buttons;
     // Name of the default button, empty when there is none.
     std::string DefaultButton;
+    // The font the dialog is drawn with; empty and 0 when nothing set one.
+    std::string FontName;
+    int FontCharset = 0;
     TModalResult Answer = mrNone;
 };
 

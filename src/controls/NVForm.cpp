@@ -151,7 +151,7 @@ void TNVForm::ApplyPacks(rt::TComponent* target, bool withAncestors, rt::TClass 
 
 void TNVForm::ConvertOnce() {
     if (converted_) return;
-    nvConverter_->ConvertForm(this, false);
+    nvConverter_->ConvertForm(this, true);
     converted_ = true;
 }
 

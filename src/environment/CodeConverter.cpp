@@ -1,8 +1,9 @@
 #include "src/environment/CodeConverter.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/forms/TApplication.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/TForm.h"
 #include "platform/graphics/TFont.h"
 #include "src/environment/FormConverter.h"
 #include "src/environment/KestrelINI.h"
@@ -17,29 +18,6 @@ namespace {
 constexpr const char* kChineseFontName = "SimSun";
 constexpr int kBig5ByteCodePage = 950;
 constexpr int kGBByteCodePage = 936;
-
-struct TButtonText {
-    const char* Name;
-    const char* Caption;
-    rt::TModalResult Result;
-};
-
-// Indexed by TMsgDlgBtn.
-constexpr TButtonText kButtonTexts[] = {
-    {"Yes", "&Yes", rt::mrYes},          {"No", "&No", rt::mrNo},
-    {"OK", "OK", rt::mrOk},              {"Cancel", "Cancel", rt::mrCancel},
-    {"Abort", "&Abort", rt::mrAbort},    {"Retry", "&Retry", rt::mrRetry},
-    {"Ignore", "&Ignore", rt::mrIgnore}, {"All", "&All", rt::mrAll},
-    {"NoToAll", "N&o to All", rt::mrNoToAll}, {"YesToAll", "Yes to &All", rt::mrYesToAll},
-    {"Help", "&Help", rt::mrNone},
-};
-
-std::string DefaultButtonName(rt::TMsgDlgButtons buttons) {
-    if (buttons.Contains(rt::mbOK)) return "OK";
-    if (buttons.Contains(rt::mbYes)) return "Yes";
-    if (buttons.Contains(rt::mbRetry)) return "Retry";
-    return "";
-}
 
 }  // namespace
 
@@ -169,21 +147,17 @@ void TCodeConverter::ApplyFontRule(rt::TFont* font, int mode) {
 int TCodeConverter::ShowMessageDialog(const std::string& message, rt::TMsgDlgType dialogType,
                                       rt::TMsgDlgButtons buttons) {
     if (message.empty()) return 0;
-    rt::TDialogRecord dialog;
-    dialog.Kind = dialogType;
     // The Chinese dialog font runs wider than its measure: the blanks keep
     // the last characters from being clipped.
-    dialog.Text = uiCodePage_ == "936" || systemCodePage_ == "936" ? message + "      " : message;
-    for (int b = 0; b < static_cast<int>(std::size(kButtonTexts)); ++b) {
-        if (!buttons.Contains(static_cast<rt::TMsgDlgBtn>(b))) continue;
-        dialog.Buttons.push_back({kButtonTexts[b].Name, kButtonTexts[b].Caption, kButtonTexts[b].Result});
-    }
-    dialog.DefaultButton = DefaultButtonName(buttons);
+    const std::string text = uiCodePage_ == "936" || systemCodePage_ == "936" ? message + "      " : message;
+    std::unique_ptr<rt::TForm, void (*)(rt::TForm*)> dialog(rt::CreateMessageDialog(text, dialogType, buttons),
+                                                            [](rt::TForm* f) { f->Free(); });
     if (auto* form = dynamic_cast<rt::TCustomForm*>(Owner())) {
         if (form->WindowState() == rt::wsMinimized) form->SetWindowState(rt::wsNormal);
-        dialog.Caption = form->Caption();
+        dialog->SetCaption(form->Caption());
     }
-    return rt::Application().DialogDriver().Answer(std::move(dialog));
+    ApplyFontRule(dialog->Font(), uiConvertMode_);
+    return static_cast<int>(dialog->ShowModal());
 }
 
 void TCodeConverter::ConvertForm(rt::TCustomForm* form, bool convertAll) {

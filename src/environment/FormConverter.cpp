@@ -6,10 +6,12 @@
 #include "platform/classes/TEnumInfo.h"
 #include "platform/classes/TStringList.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/comctrls/TListItems.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TScreen.h"
 #include "platform/graphics/TFont.h"
+#include "platform/grids/TStringGrid.h"
 #include "src/environment/CodeConverter.h"
 #include "src/environment/LangCommon.h"
 
@@ -215,7 +217,20 @@ void TFormConverter::ConvertClassWork(rt::TComponent* component) const {
     }
     if (!convertAll_) return;
     if (IsKind(component, "TCustomTreeView")) return ConvertTreeView(component);
-    RunWalker(component);
+    if (RunWalker(component)) return;
+    if (auto* grid = dynamic_cast<rt::TStringGrid*>(component)) ConvertStringGrid(grid);
+}
+
+void TFormConverter::ConvertStringGrid(rt::TStringGrid* grid) const {
+    // Fixed cells too: they hold the grid's headings.
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        for (int col = 0; col < grid->ColCount(); ++col) {
+            const std::string cell = grid->Cells(col, row);
+            if (cell.empty()) continue;
+            const std::string converted = Text(cell);
+            if (converted != cell) grid->SetCells(col, row, converted);
+        }
+    }
 }
 
 bool TFormConverter::RunWalker(rt::TComponent* component) const {
@@ -232,22 +247,26 @@ bool TFormConverter::RunWalker(rt::TComponent* component) const {
 void TFormConverter::ConvertListView(rt::TObject* view) const {
     auto* columns = ObjectPropAs<rt::TCollection>(view, "Columns");
     if (columns == nullptr) return;
-    auto* items = ObjectPropAs<rt::TCollection>(view, "Items");
+    // Taken before any caption changes: a sorted list view reorders its items
+    // as their captions change, and each must be converted exactly once.
+    std::vector<rt::TListItem*> items;
+    if (auto* list = ObjectPropAs<rt::TListItems>(view, "Items")) {
+        for (int i = 0; i < list->Count(); ++i) items.push_back(list->Item(i));
+    }
     for (int c = 0; c < columns->Count(); ++c) {
         ConvertStringProp(converter_, columns->Items(c), "Caption", mode_);
-        if (items == nullptr) continue;
-        for (int i = 0; i < items->Count(); ++i) {
-            rt::TObject* item = items->Items(i);
-            if (c == 0) {
-                ConvertStringProp(converter_, item, "Caption", mode_);
-                continue;
-            }
-            auto* subItems = ObjectPropAs<rt::TStrings>(item, "SubItems");
-            if (subItems != nullptr && c - 1 < subItems->Count()) {
-                subItems->SetStrings(c - 1, Text(subItems->Strings(c - 1)));
-            }
-        }
+        for (rt::TListItem* item : items) ConvertListCell(item, c);
     }
+}
+
+void TFormConverter::ConvertListCell(rt::TListItem* item, int column) const {
+    if (column == 0) {
+        const std::string converted = Text(item->Caption());
+        if (converted != item->Caption()) item->SetCaption(converted);
+        return;
+    }
+    rt::TStrings* subItems = item->SubItems();
+    if (column - 1 < subItems->Count()) subItems->SetStrings(column - 1, Text(subItems->Strings(column - 1)));
 }
 
 void TFormConverter::ConvertTabSet(rt::TComponent* tabSet) const {

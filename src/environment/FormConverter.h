@@ -11,6 +11,8 @@
 namespace rt {
 class TComponent;
 class TCustomForm;
+class TListItem;
+class TStringGrid;
 class TObject;
 class TStrings;
 }  // namespace rt
@@ -48,10 +50,12 @@ private:
     void ConvertClassWork(rt::TComponent* component) const;
     bool RunWalker(rt::TComponent* component) const;
     void ConvertListView(rt::TObject* view) const;
+    void ConvertListCell(rt::TListItem* item, int column) const;
     void ConvertTabSet(rt::TComponent* tabSet) const;
     void ConvertSelectPanel(rt::TComponent* panel) const;
     void ConvertComboBox(rt::TComponent* comboBox) const;
     void ConvertTreeView(rt::TComponent* treeView) const;
+    void ConvertStringGrid(rt::TStringGrid* grid) const;
     void ConvertScreen() const;
     std::string Text(const std::string& text) const;
 

@@ -25,11 +25,13 @@ inline std::string SourceFolder() {
     return HEMR_TEST_SOURCE_DIR;
 }
 
-// `options`: further options of the run, as typed after "run".
-inline HostRun RunHost(const std::string& home, const std::string& scenario, const std::string& options = "") {
+// `options`: further options of the run, as typed after "run"; `hostFolder`:
+// where the host and the libraries it loads lie.
+inline HostRun RunHost(const std::string& home, const std::string& scenario, const std::string& options = "",
+                       const std::string& hostFolder = BinFolder()) {
     HostRun run;
     std::string command = "'";
-    command += BinFolder();
+    command += hostFolder;
     command += "/hemr07-host' run " + options + " --home '";
     command += home;
     command += "' '";

@@ -6,6 +6,7 @@
 #include "tests/platform/os/TempFolder.h"
 
 #include "platform/codepage/CodePages.h"
+#include "platform/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,28 @@ TEST(TranslatorLibrary, ByteCallsConvertBetweenCodePages) {
     EXPECT_EQ(rt::CodePageToWide(big5, 950), "員工");
     EXPECT_EQ(rt::CodePageToWide(translator.BIG5toGB(big5), 936), "员工");
     EXPECT_EQ(translator.GBtoBIG5(""), "");
+}
+
+TEST(TranslatorLibrary, TextCallsKeepWhatACodePageCannotHold) {
+    hemr::TTranslator translator;
+    EXPECT_EQ(translator.GBtoBIG5Text("员工 Café 😀?"), "員工 Café 😀?")
+        << "é is in GBK but not in Big5, the emoji in neither; a typed ? stays";
+    EXPECT_EQ(translator.BIG5toGBText("員工 ①😀"), "员工 ①😀");
+}
+
+TEST(TranslatorLibrary, ALibraryWithoutTheTextCallsOrNoneAtAllIsRefused) {
+    try {
+        hemr::TTranslator translator("NVDownLoad.dll");
+        ADD_FAILURE() << "a library without GBtoBIG5 and BIG5toGB would convert nothing";
+    } catch (const rt::Exception& e) {
+        EXPECT_STREQ(e.what(), "Get Library Procedure Address Error!");
+    }
+    try {
+        hemr::TTranslator translator("NoSuchNvlanguage.dll");
+        ADD_FAILURE() << "a missing library must not pass unnoticed";
+    } catch (const rt::Exception& e) {
+        EXPECT_STREQ(e.what(), "Load Library NoSuchNvlanguage.dll Error!");
+    }
 }
 
 // The configuration decides the modes: an interface in code page 950 on a
