@@ -19,13 +19,8 @@ void TfrmRunningWinC::ShowOver(const rt::TCustomForm& form) {
     if (aniRunning->Open()) aniRunning->SetActive(true);
 }
 
-void TFormFree::operator()(rt::TCustomForm* form) const {
-    if (form != nullptr) form->Free();
-}
-
 TRunningWinPtr ShowRunningWindow(const rt::TCustomForm& form) {
-    TRunningWinPtr window(new TfrmRunningWinC(nullptr));
-    window->AfterConstruction();
+    TRunningWinPtr window = rt::CreateFormOf<TfrmRunningWinC>(nullptr);
     window->ShowOver(form);
     return window;
 }

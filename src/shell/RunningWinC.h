@@ -3,8 +3,7 @@
 // ("报表开启中，请稍候..."), with the find-file animation running, while a
 // designed or web report is handed to the outside program.
 
-#include <memory>
-
+#include "platform/forms/FormPtr.h"
 #include "src/controls/NVForm.h"
 
 namespace rt {
@@ -29,10 +28,7 @@ public:
     rt::TAnimate* aniRunning = nullptr;
 };
 
-struct TFormFree {
-    void operator()(rt::TCustomForm* form) const;
-};
-using TRunningWinPtr = std::unique_ptr<TfrmRunningWinC, TFormFree>;
+using TRunningWinPtr = rt::TFormPtr<TfrmRunningWinC>;
 
 // A new running window shown over `form`; freed when the pointer goes.
 TRunningWinPtr ShowRunningWindow(const rt::TCustomForm& form);
