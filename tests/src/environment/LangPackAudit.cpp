@@ -1,8 +1,8 @@
 #include "tests/src/environment/LangPackAudit.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <regex>
 
 #include <pugixml.hpp>
 
@@ -76,20 +76,49 @@ void LangPackAudit::AddFormResource(const std::string& fileName) {
     AddNode(root.className, root, true, expected_);
 }
 
-// A unit looks its keys up in one section: its kSection, else the form class
+namespace {
+
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
+
+// The word that starts at `at`.
+std::string WordAt(const std::string& text, size_t at) {
+    size_t end = at;
+    while (end < text.size() && IsWordChar(text[end])) ++end;
+    return text.substr(at, end - at);
+}
+
+// The section a unit looks its keys up in: its kSection, else the form class
 // whose members it defines.
+std::string SectionOf(const std::string& text) {
+    const std::string marker = "kSection = \"";
+    if (const size_t at = text.find(marker); at != std::string::npos) return WordAt(text, at + marker.size());
+    for (size_t at = text.find("Tfrm"); at != std::string::npos; at = text.find("Tfrm", at + 1)) {
+        const std::string word = WordAt(text, at);
+        if (text.compare(at + word.size(), 2, "::") == 0 && (at == 0 || !IsWordChar(text[at - 1]))) return word;
+    }
+    return {};
+}
+
+// Every quoted key: "s" then a capital and word characters, closed at once.
+std::vector<std::string> QuotedKeys(const std::string& text) {
+    std::vector<std::string> keys;
+    for (size_t at = text.find("\"s"); at != std::string::npos; at = text.find("\"s", at + 1)) {
+        if (at + 2 >= text.size() || !std::isupper(static_cast<unsigned char>(text[at + 2]))) continue;
+        const std::string word = WordAt(text, at + 1);
+        if (text.compare(at + 1 + word.size(), 1, "\"") == 0) keys.push_back(word);
+    }
+    return keys;
+}
+
+}  // namespace
+
 void LangPackAudit::AddMessageKeys(const std::string& fileName) {
     std::string text;
     rt::ReadFileToString(fileName, text);
     if (text.find("LangText(") == std::string::npos && text.find("ShowFailure(") == std::string::npos) return;
-    std::smatch match;
-    std::string section;
-    if (std::regex_search(text, match, std::regex("kSection = \"(\\w+)\"")) ||
-        std::regex_search(text, match, std::regex("(Tfrm\\w+)::")))
-        section = match[1];
-    const std::regex key("\"(s[A-Z]\\w*)\"");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), key); it != std::sregex_iterator(); ++it) {
-        TLangEntry entry{section, (*it)[1], "Msg"};
+    const std::string section = SectionOf(text);
+    for (const std::string& key : QuotedKeys(text)) {
+        TLangEntry entry{section, key, "Msg"};
         const bool known = std::any_of(expected_.begin(), expected_.end(), [&](const TLangEntry& e) {
             return e.Form == entry.Form && e.Element == entry.Element;
         });
