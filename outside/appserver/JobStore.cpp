@@ -143,4 +143,38 @@ std::optional<JobRecord> JobStore::Find(const std::string& id) {
     return ReadJob(q);
 }
 
+int JobStore::PlanJobsFromBeforeTheRunner() {
+    SqliteTransaction tx(store_->Db());
+    SqliteStatement q = store_->Db().Prepare(
+        std::string(kJobColumns) +
+        " FROM JOBS j WHERE STATUS = 'QUEUED' AND COMPUTER = '' "
+        "AND NOT EXISTS (SELECT 1 FROM JOB_PLAN p WHERE p.JOB_ID = j.JOB_ID) ORDER BY JOB_ID");
+    std::vector<std::pair<std::string, std::string>> unreadable;
+    int planned = 0;
+    while (q.Step()) {
+        const std::string id = q.Text(0);
+        try {
+            const JobRecord job = ReadJob(q);
+            const JobSchedule schedule =
+                JobSchedule::Of(job.conditions, MomentFromText(job.submitted).value_or(rt::Now()));
+            RunStore(store_).Plan(id, job.program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
+                                  schedule.FirstRun());
+            ++planned;
+        } catch (const std::exception& e) {
+            unreadable.emplace_back(id, e.what());
+        }
+    }
+    for (const auto& [id, why] : unreadable) {
+        RunStore(store_).Plan(id, "", 0, std::nullopt);
+        store_->Db()
+            .Prepare("UPDATE JOBS SET STATUS = 'FAILED', LAST_ERROR = ?, STATUS_TIME = ? WHERE JOB_ID = ?")
+            .Bind(1, "作业无法排程: " + why)
+            .Bind(2, MomentText(rt::Now()))
+            .Bind(3, id)
+            .Run();
+    }
+    tx.Commit();
+    return planned;
+}
+
 }  // namespace appserver

@@ -2,10 +2,13 @@
 
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/ConditionArrayCheck.h"
+#include "outside/appserver/JobClock.h"
+#include "outside/appserver/Notifier.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/core/Exceptions.h"
 #include "platform/sysutils/Clock.h"
+#include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
 
 namespace appserver {
@@ -73,6 +76,7 @@ rt::TDateTime MomentOf(const rt::Variant& value) {
 ReportCounter::ReportCounter(StorePtr store) : store_(store), schemes_(store), jobs_(store) {
     DefineSchemeCalls();
     DefineJobCalls();
+    DefineInboxCalls();
     DefineMethod("GetPower", [this](rt::DispatchArgs& a) {
         a.Require(1, 1);
         return GetPower(a[0]);
@@ -123,6 +127,38 @@ void ReportCounter::DefineJobCalls() {
         a.Require(0, 0);
         return Jobs();
     });
+}
+
+void ReportCounter::DefineInboxCalls() {
+    DefineMethod("Inbox", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return Inbox(OwnUser(a[0], "不能读取其他用户的消息"));
+    });
+    DefineMethod("DeleteInbox", [this](rt::DispatchArgs& a) {
+        a.Require(2, 2);
+        const std::string user = OwnUser(a[0], "不能删除其他用户的消息");
+        const int64_t id = rt::StrToInt64Def(ArgText(a[1]), 0);
+        JobClock clock;
+        return rt::Variant(Notifier(store_, clock).DeleteInboxRow(id, user) ? "" : "没有这则消息");
+    });
+}
+
+std::string ReportCounter::OwnUser(const rt::Variant& user, const char* refusal) const {
+    const std::string named = rt::Trim(ArgText(user));
+    if (!store_->Caller().empty() && named != store_->Caller())
+        throw EServerError(refusal);
+    return named;
+}
+
+rt::Variant ReportCounter::Inbox(const std::string& user) {
+    JobClock clock;
+    const std::vector<InboxRow> rows = Notifier(store_, clock).Inbox(user);
+    rt::Variant result = rt::Variant::CreateArray({{0, static_cast<int>(rows.size()) - 1}});
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const InboxRow& r = rows[i];
+        result[static_cast<int>(i)] = rt::Variant::ArrayOf({r.id, r.created, r.jobId, r.runNumber, r.message});
+    }
+    return result;
 }
 
 rt::Variant ReportCounter::LoadTable(const rt::Variant& key) {
