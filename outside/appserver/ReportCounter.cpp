@@ -1,5 +1,7 @@
 #include "outside/appserver/ReportCounter.h"
 
+#include <optional>
+
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/ConditionArrayCheck.h"
 #include "outside/appserver/JobClock.h"
@@ -209,19 +211,25 @@ void ReportCounter::RequireOwnJob(const std::string& id) {
 
 rt::Variant ReportCounter::Submit(const rt::Variant& submitted, const std::string& computer,
                                   JobStore::Runner runner) {
-    // A network session submits as its logged-in user, whatever the array names.
-    rt::Variant conditions = submitted.Deref();
-    std::string why = CheckConditionArray(conditions);
-    if (why.empty() && !store_->Caller().empty())
-        SetCreator(conditions, store_->Caller());
-    if (why.empty() && !StoresLosslessly(conditions.Deref()))
+    // A network session submits as its logged-in user, whatever the array
+    // names: a copy of the array then carries it. In-process, the array is
+    // stored as it came.
+    const rt::Variant& sent = submitted.Deref();
+    std::string why = CheckConditionArray(sent);
+    std::optional<rt::Variant> stamped;
+    if (why.empty() && !store_->Caller().empty()) {
+        stamped = sent;
+        SetCreator(*stamped, store_->Caller());
+    }
+    const rt::Variant& conditions = stamped ? *stamped : sent;
+    if (why.empty() && !StoresLosslessly(conditions))
         why = "条件数组含有无法保存的值";
     if (!why.empty()) {
         errorDescript_ = why;
         return rt::Variant("ERROR");
     }
     try {
-        std::string id = jobs_.Add(conditions.Deref(), computer, runner);
+        std::string id = jobs_.Add(conditions, computer, runner);
         errorDescript_.clear();
         return rt::Variant(id);
     } catch (const rt::Exception& e) {

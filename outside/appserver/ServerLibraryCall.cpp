@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "hemr/SvrController.h"
+#include "outside/appserver/ProcessIdentity.h"
 #include "outside/appserver/ServerError.h"
 #include "platform/os/DynLib.h"
 #include "platform/os/Files.h"
@@ -149,6 +150,16 @@ std::string ServerLibraryCall::RunIsolated(const std::string& program, const rt:
     for (std::string& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
+    // The library process writes its reports as this process's own.
+    std::vector<std::string> variables{std::string(kProcessIdentityVariable) + "=" + ThisProcessIdentity()};
+    const std::string prefix = std::string(kProcessIdentityVariable) + "=";
+    for (char** e = environ; *e != nullptr; ++e)
+        if (std::strncmp(*e, prefix.c_str(), prefix.size()) != 0)
+            variables.emplace_back(*e);
+    std::vector<char*> envp;
+    for (std::string& variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
     const std::string input = rt::VariantToJsonText(arguments);
 
     int in[2], out[2];
@@ -166,7 +177,7 @@ std::string ServerLibraryCall::RunIsolated(const std::string& program, const rt:
         ::dup2(out[1], kReportFd);
         ::fcntl(STDIN_FILENO, F_SETFD, 0);
         ::fcntl(kReportFd, F_SETFD, 0);
-        ::execv(helper.c_str(), argv.data());
+        ::execve(helper.c_str(), argv.data(), envp.data());
         ::_exit(127);
     }
     ::close(in[0]);

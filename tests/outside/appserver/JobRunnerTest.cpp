@@ -8,6 +8,7 @@
 
 #include "outside/appserver/JobStore.h"
 #include "outside/appserver/Notifier.h"
+#include "platform/automation/VariantJson.h"
 #include "platform/sysutils/Clock.h"
 #include "tests/outside/appserver/RunnerFixture.h"
 
@@ -138,7 +139,11 @@ TEST_F(JobRunnerTest, JobsQueuedBeforeTheRunnerArePlannedWhenTheirDatabaseIsOpen
     rt::SetClockOverride(std::nullopt);
     // The database as a build without the runner left it.
     store_->Db().Exec("DROP TABLE JOB_PLAN; DROP TABLE JOB_RUNS");
-    store_->Db().Prepare("UPDATE JOBS SET CONDITIONS = '[1]' WHERE JOB_ID = ?").Bind(1, unreadable).Run();
+    store_->Db()
+        .Prepare("UPDATE JOBS SET CONDITIONS = ? WHERE JOB_ID = ?")
+        .Bind(1, rt::VariantToJsonText(Variant("no condition array")))
+        .Bind(2, unreadable)
+        .Run();
     store_ = appserver::ServerStore::Open(home_.Path());
     runner_ = std::make_unique<appserver::JobRunner>(store_, clock_, appserver::JobRunner::Options{});
 
