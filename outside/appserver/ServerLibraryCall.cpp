@@ -1,10 +1,12 @@
 #include "outside/appserver/ServerLibraryCall.h"
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include "hemr/SvrController.h"
@@ -170,9 +172,15 @@ std::string ServerLibraryCall::RunIsolated(const std::string& program, const rt:
         ::close(in[1]);
         throw EServerError(std::string("无法建立执行程序库的管道: ") + std::strerror(errno));
     }
+    const pid_t parent = ::getpid();
     pid_t child = ::fork();
     if (child == 0) {
-        // Only calls safe after fork until the new program starts.
+        // Only calls safe after fork until the new program starts. The run
+        // ends with its runner, as it would inside it: a runner killed
+        // mid-run leaves its run to recovery, not to a library still writing.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
         ::dup2(in[0], STDIN_FILENO);
         ::dup2(out[1], kReportFd);
         ::fcntl(STDIN_FILENO, F_SETFD, 0);
