@@ -48,7 +48,8 @@ struct FilledHome {
         appserver::StorePtr store = appserver::ServerStore::Open(path + "/home/server");
         appserver::SqliteTransaction tx(store->Db());
         appserver::SqliteStatement insert = store->Db().Prepare(
-            "INSERT INTO JOBS VALUES (?, 'HEMR07', 'DS', '01', '', '2026-03-01 08:00:00.000', 'DONE', '', '', ?)");
+            "INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, STATUS_TIME, "
+            "CONDITIONS) VALUES (?, 'HEMR07', 'DS', '01', '', '2026-03-01 08:00:00.000', 'DONE', '', '', ?)");
         std::string json = rt::VariantToJson(rt::Variant::ArrayOf({rt::Variant::ArrayOf({"HEMR07"}), 1, 2})).dump();
         for (int i = 1; i <= jobs; ++i) {
             insert.Bind(1, "20260301" + std::to_string(100000 + i)).Bind(2, json).Run();

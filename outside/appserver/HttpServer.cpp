@@ -1,21 +1,83 @@
 #include "outside/appserver/HttpServer.h"
 
+#include <arpa/inet.h>
+#include <dlfcn.h>
 #include <httplib.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "outside/appserver/ObjectBroker.h"
+#include "outside/appserver/PeerConnectionCap.h"
 #include "platform/core/Exceptions.h"
 #include "platform/os/Files.h"
 #include "platform/remote/RemoteProtocol.h"
 
 namespace appserver {
 
+namespace {
+
+// The library serves each accepted connection through one private virtual
+// member, exported from its shared library, and offers no hook between
+// accept and serving. The server below overrides that member to count
+// connections per peer, and calls the library's own by its exported symbol
+// (a call through a member pointer would dispatch back to the override).
+using ServeSocketFn = bool (*)(httplib::Server*, socket_t);
+
+ServeSocketFn LibraryServeSocket() {
+    static const ServeSocketFn serve = [] {
+        void* symbol = ::dlsym(RTLD_DEFAULT, "_ZN7httplib6Server24process_and_close_socketEi");
+        if (symbol == nullptr)
+            throw rt::EOSError("The HTTP library lacks its connection entry point; cannot serve", 0);
+        return reinterpret_cast<ServeSocketFn>(symbol);
+    }();
+    return serve;
+}
+
+std::string PeerOf(socket_t sock) {
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (::getpeername(sock, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return "";
+    char text[INET6_ADDRSTRLEN] = {};
+    const void* raw = address.ss_family == AF_INET6
+                          ? static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(&address)->sin6_addr)
+                          : static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(&address)->sin_addr);
+    return ::inet_ntop(address.ss_family, raw, text, sizeof text) ? text : "";
+}
+
+class PeerCappedServer : public httplib::Server {
+public:
+    PeerCappedServer() : serve_(LibraryServeSocket()), cap_(HttpServer::kConnectionsPerPeer) {}
+
+private:
+    bool process_and_close_socket(socket_t sock) override {
+        const std::string peer = PeerOf(sock);
+        if (!cap_.Enter(peer)) {
+            ::shutdown(sock, SHUT_RDWR);
+            ::close(sock);
+            return false;
+        }
+        struct Counted {
+            PeerConnectionCap& cap;
+            const std::string& peer;
+            ~Counted() { cap.Leave(peer); }
+        } counted{cap_, peer};
+        return serve_(this, sock);
+    }
+
+    const ServeSocketFn serve_;
+    PeerConnectionCap cap_;
+};
+
+}  // namespace
+
 struct HttpServer::Impl {
     ObjectBroker& broker;
-    httplib::Server server;
+    PeerCappedServer server;
     explicit Impl(ObjectBroker& b) : broker(b) {}
 };
 

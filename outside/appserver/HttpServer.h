@@ -14,6 +14,9 @@ class HttpServer {
 public:
     static constexpr int kReadTimeoutSeconds = 5;
     static constexpr size_t kWorkers = 64;
+    // One address holds at most half the workers; further connections of it
+    // are closed on arrival.
+    static constexpr int kConnectionsPerPeer = 32;
 
     explicit HttpServer(ObjectBroker& broker);
     ~HttpServer();

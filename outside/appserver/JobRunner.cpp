@@ -146,7 +146,7 @@ RunOutcome JobRunner::Execute(const RunClaim& claim) {
         rt::Variant arguments = rt::Variant::ArrayOf(
             {claim.jobId, "", EnvItem(env, 4), EnvItem(env, 5), EnvItem(env, 6), outcome.values, 1,
              rt::UpperCase(EnvItem(env, 9)), std::string(runId), 3, true, "936"});
-        std::string message = ServerLibraryCall(folders).Run(EnvItem(env, 1), arguments);
+        std::string message = ServerLibraryCall(folders).RunIsolated(EnvItem(env, 1), arguments);
         if (message.rfind(kReportPrefix, 0) == 0) {
             outcome.textFile = message.substr(std::string(kReportPrefix).size());
             outcome.csvFile = Sibling(outcome.textFile, ".csv");

@@ -32,15 +32,16 @@ std::string EnvText(const rt::Variant& conditions, int position) {
 std::string JobStore::NextId(const std::string& day) {
     // The day's counter row, moved on in one statement; a day begun without
     // one starts from its highest identifier, found by a range on the key.
-    SqliteStatement next = store_->Db().Prepare(
+    SqliteStatement& next = store_->Db().Cached(
         "UPDATE COUNTERS SET VALUE = VALUE + 1 WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = '' AND VALUE < ? "
         "RETURNING VALUE");
     next.Bind(1, day).Bind(2, kLastJobNumber);
     int64_t number = 0;
-    if (next.Step()) {
+    const bool counted = next.Step();
+    if (counted)
         number = next.Int(0);
-    } else {
-        next.Reset();
+    next.Reset();  // done before the transaction commits
+    if (!counted) {
         SqliteStatement exists =
             store_->Db().Prepare("SELECT 1 FROM COUNTERS WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = ''");
         if (exists.Bind(1, day).Step())
@@ -70,8 +71,8 @@ std::string JobStore::Add(const rt::Variant& conditions, const std::string& comp
     SqliteTransaction tx(store_->Db());
     std::string id = NextId(rt::FormatDateTime("yyyymmdd", now));
     store_->Db()
-        .Prepare("INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
-                 "STATUS_TIME, CONDITIONS, SERVER_PROCESS) VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?, ?)")
+        .Cached("INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
+                "STATUS_TIME, CONDITIONS, SERVER_PROCESS) VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?, ?)")
         .Bind(1, id)
         .Bind(2, program)
         .Bind(3, EnvText(conditions, 5))
@@ -141,6 +142,40 @@ std::optional<JobRecord> JobStore::Find(const std::string& id) {
     if (!q.Step())
         return std::nullopt;
     return ReadJob(q);
+}
+
+int JobStore::PlanJobsFromBeforeTheRunner() {
+    SqliteTransaction tx(store_->Db());
+    SqliteStatement q = store_->Db().Prepare(
+        std::string(kJobColumns) +
+        " FROM JOBS j WHERE STATUS = 'QUEUED' AND COMPUTER = '' "
+        "AND NOT EXISTS (SELECT 1 FROM JOB_PLAN p WHERE p.JOB_ID = j.JOB_ID) ORDER BY JOB_ID");
+    std::vector<std::pair<std::string, std::string>> unreadable;
+    int planned = 0;
+    while (q.Step()) {
+        const std::string id = q.Text(0);
+        try {
+            const JobRecord job = ReadJob(q);
+            const JobSchedule schedule =
+                JobSchedule::Of(job.conditions, MomentFromText(job.submitted).value_or(rt::Now()));
+            RunStore(store_).Plan(id, job.program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
+                                  schedule.FirstRun());
+            ++planned;
+        } catch (const std::exception& e) {
+            unreadable.emplace_back(id, e.what());
+        }
+    }
+    for (const auto& [id, why] : unreadable) {
+        RunStore(store_).Plan(id, "", 0, std::nullopt);
+        store_->Db()
+            .Prepare("UPDATE JOBS SET STATUS = 'FAILED', LAST_ERROR = ?, STATUS_TIME = ? WHERE JOB_ID = ?")
+            .Bind(1, "作业无法排程: " + why)
+            .Bind(2, MomentText(rt::Now()))
+            .Bind(3, id)
+            .Run();
+    }
+    tx.Commit();
+    return planned;
 }
 
 }  // namespace appserver

@@ -43,6 +43,11 @@ public:
     std::vector<JobRecord> AcceptedHereAfter(int64_t& rowId);
     // The job of that identifier, nullopt when there is none.
     std::optional<JobRecord> Find(const std::string& id);
+    // Plans the jobs a database from before the job runner holds: each one
+    // still queued that the server was to run (no computer logged it). One
+    // whose schedule cannot be read is failed with the reason instead of
+    // waiting forever. Answers how many were planned.
+    int PlanJobsFromBeforeTheRunner();
 
 private:
     static JobRecord ReadJob(SqliteStatement& q);

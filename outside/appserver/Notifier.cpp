@@ -221,6 +221,11 @@ std::vector<InboxRow> Notifier::Inbox(const std::string& user) {
     return ReadInbox(q);
 }
 
+bool Notifier::DeleteInboxRow(int64_t id, const std::string& user) {
+    store_->Db().Prepare("DELETE FROM INBOX WHERE ID = ? AND USER_ID = ?").Bind(1, id).Bind(2, user).Run();
+    return store_->Db().Changes() > 0;
+}
+
 std::vector<InboxRow> Notifier::InboxSince(int64_t id) {
     SqliteStatement q = store_->Db().Prepare(
         "SELECT ID, USER_ID, CREATED, JOB_ID, MESSAGE, RUN_NO FROM INBOX WHERE ID > ? ORDER BY ID");

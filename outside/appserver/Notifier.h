@@ -43,6 +43,8 @@ public:
     int DeliverDue();
 
     std::vector<InboxRow> Inbox(const std::string& user);
+    // Removes message `id` of `user`; false when that user has no such message.
+    bool DeleteInboxRow(int64_t id, const std::string& user);
     // Every user's messages after the one numbered `id`, and the last number.
     std::vector<InboxRow> InboxSince(int64_t id);
     int64_t LastInboxId();

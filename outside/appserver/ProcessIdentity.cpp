@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "platform/os/Files.h"
 
 namespace appserver {
@@ -38,7 +40,8 @@ std::string ThisProcessIdentity() {
     thread_local std::string identity;
     if (pid != ::getpid()) {
         pid = ::getpid();
-        identity = BootId() + ":" + std::to_string(pid) + ":" + StartTime();
+        const char* given = std::getenv(kProcessIdentityVariable);
+        identity = given && *given ? given : BootId() + ":" + std::to_string(pid) + ":" + StartTime();
     }
     return identity;
 }

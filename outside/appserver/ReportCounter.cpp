@@ -1,11 +1,16 @@
 #include "outside/appserver/ReportCounter.h"
 
+#include <optional>
+
 #include "outside/appserver/ServerError.h"
 #include "outside/appserver/ConditionArrayCheck.h"
+#include "outside/appserver/JobClock.h"
+#include "outside/appserver/Notifier.h"
 #include "outside/appserver/ServerValues.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/core/Exceptions.h"
 #include "platform/sysutils/Clock.h"
+#include "platform/sysutils/IntConv.h"
 #include "platform/sysutils/StrUtils.h"
 
 namespace appserver {
@@ -73,6 +78,7 @@ rt::TDateTime MomentOf(const rt::Variant& value) {
 ReportCounter::ReportCounter(StorePtr store) : store_(store), schemes_(store), jobs_(store) {
     DefineSchemeCalls();
     DefineJobCalls();
+    DefineInboxCalls();
     DefineMethod("GetPower", [this](rt::DispatchArgs& a) {
         a.Require(1, 1);
         return GetPower(a[0]);
@@ -125,6 +131,38 @@ void ReportCounter::DefineJobCalls() {
     });
 }
 
+void ReportCounter::DefineInboxCalls() {
+    DefineMethod("Inbox", [this](rt::DispatchArgs& a) {
+        a.Require(1, 1);
+        return Inbox(OwnUser(a[0], "不能读取其他用户的消息"));
+    });
+    DefineMethod("DeleteInbox", [this](rt::DispatchArgs& a) {
+        a.Require(2, 2);
+        const std::string user = OwnUser(a[0], "不能删除其他用户的消息");
+        const int64_t id = rt::StrToInt64Def(ArgText(a[1]), 0);
+        JobClock clock;
+        return rt::Variant(Notifier(store_, clock).DeleteInboxRow(id, user) ? "" : "没有这则消息");
+    });
+}
+
+std::string ReportCounter::OwnUser(const rt::Variant& user, const char* refusal) const {
+    const std::string named = rt::Trim(ArgText(user));
+    if (!store_->Caller().empty() && named != store_->Caller())
+        throw EServerError(refusal);
+    return named;
+}
+
+rt::Variant ReportCounter::Inbox(const std::string& user) {
+    JobClock clock;
+    const std::vector<InboxRow> rows = Notifier(store_, clock).Inbox(user);
+    rt::Variant result = rt::Variant::CreateArray({{0, static_cast<int>(rows.size()) - 1}});
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const InboxRow& r = rows[i];
+        result[static_cast<int>(i)] = rt::Variant::ArrayOf({r.id, r.created, r.jobId, r.runNumber, r.message});
+    }
+    return result;
+}
+
 rt::Variant ReportCounter::LoadTable(const rt::Variant& key) {
     std::vector<std::string> parts = ArrayTexts(key, "The LoadTable key");
     if (parts.size() < 2)
@@ -173,19 +211,25 @@ void ReportCounter::RequireOwnJob(const std::string& id) {
 
 rt::Variant ReportCounter::Submit(const rt::Variant& submitted, const std::string& computer,
                                   JobStore::Runner runner) {
-    // A network session submits as its logged-in user, whatever the array names.
-    rt::Variant conditions = submitted.Deref();
-    std::string why = CheckConditionArray(conditions);
-    if (why.empty() && !store_->Caller().empty())
-        SetCreator(conditions, store_->Caller());
-    if (why.empty() && !StoresLosslessly(conditions.Deref()))
+    // A network session submits as its logged-in user, whatever the array
+    // names: a copy of the array then carries it. In-process, the array is
+    // stored as it came.
+    const rt::Variant& sent = submitted.Deref();
+    std::string why = CheckConditionArray(sent);
+    std::optional<rt::Variant> stamped;
+    if (why.empty() && !store_->Caller().empty()) {
+        stamped = sent;
+        SetCreator(*stamped, store_->Caller());
+    }
+    const rt::Variant& conditions = stamped ? *stamped : sent;
+    if (why.empty() && !StoresLosslessly(conditions))
         why = "条件数组含有无法保存的值";
     if (!why.empty()) {
         errorDescript_ = why;
         return rt::Variant("ERROR");
     }
     try {
-        std::string id = jobs_.Add(conditions.Deref(), computer, runner);
+        std::string id = jobs_.Add(conditions, computer, runner);
         errorDescript_.clear();
         return rt::Variant(id);
     } catch (const rt::Exception& e) {

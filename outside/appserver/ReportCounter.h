@@ -29,6 +29,10 @@
 //   Jobs()                          every accepted job in identifier order, a
 //                                   zero-based array of [id, program, user,
 //                                   status, conditions]
+//   Inbox(user)                     the user's system messages, a zero-based
+//                                   array of [id, created, job, run, message]
+//   DeleteInbox(user, id)           removes one of them; an error text, "" = done
+// A network session reads and removes only its own user's messages.
 
 #include <string>
 
@@ -50,6 +54,10 @@ public:
 private:
     void DefineSchemeCalls();
     void DefineJobCalls();
+    void DefineInboxCalls();
+    // The user a call names, refused to a network session of another user.
+    std::string OwnUser(const rt::Variant& user, const char* refusal) const;
+    rt::Variant Inbox(const std::string& user);
     rt::Variant LoadTable(const rt::Variant& key);
     rt::Variant GetRecords(const std::string& provider) const;
     rt::Variant GetPower(const rt::Variant& request);

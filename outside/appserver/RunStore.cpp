@@ -9,7 +9,7 @@ namespace appserver {
 
 void RunStore::Plan(const std::string& jobId, const std::string& program, int mode,
                     std::optional<rt::TDateTime> firstRun) {
-    SqliteStatement q = store_->Db().Prepare(
+    SqliteStatement& q = store_->Db().Cached(
         "INSERT INTO JOB_PLAN (JOB_ID, MODE, PROGRAMME, STATE, NEXT_RUN, RUNS) VALUES (?, ?, ?, ?, ?, 0)");
     q.Bind(1, jobId).Bind(2, int64_t{mode}).Bind(3, program).Bind(4, std::string(firstRun ? "ACTIVE" : "FINISHED"));
     if (firstRun)

@@ -21,6 +21,18 @@ public:
     // for a missing library or export, and with the run's own text for what
     // the run raised.
     std::string Run(const std::string& program, const rt::Variant& arguments) const;
+    // Run in a process of its own (the program kRunnerProgram beside the
+    // running one), so that a library that crashes or ends its process fails
+    // this run only: raises EServerError naming the signal or exit status then.
+    std::string RunIsolated(const std::string& program, const rt::Variant& arguments) const;
+
+    // The runner program's main: "PROGRAM FOLDER..." as arguments, the
+    // argument array as variant JSON on its input; writes "M" and the
+    // release's message, or "F" and the failure, to descriptor kReportFd
+    // (the library keeps its standard output and error).
+    static int RunForParent(int argc, char** argv);
+    static constexpr const char* kRunnerProgram = "hemr07-runlib";
+    static constexpr int kReportFd = 3;
 
 private:
     std::vector<std::string> folders_;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "outside/appserver/JobStore.h"
 #include "outside/appserver/Seeder.h"
 #include "outside/appserver/ServerHome.h"
 #include "outside/appserver/ServerSchema.h"
@@ -46,16 +47,29 @@ std::string PreparedDatabaseFile(const std::string& file) {
     return file;
 }
 
+bool HasTable(SqliteDb& db, const char* table) {
+    SqliteStatement q = db.Prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
+    q.Bind(1, std::string(table));
+    return q.Step();
+}
+
 }  // namespace
 
 ServerStore::ServerStore(const std::string& home)
     : home_(home), db_(PreparedDatabaseFile(DatabaseFileIn(PreparedHome(home)))) {
+    // Jobs stored before the runner's plan existed would otherwise never run.
+    fromBeforeTheRunner_ = HasTable(db_, "JOBS") && !HasTable(db_, "JOB_PLAN");
     CreateSchema(db_);
     seededNow_ = SeedOnce(db_);
     UserLogins(db_).SeedDemoOnce();
 }
 
-std::shared_ptr<ServerStore> ServerStore::Open(const std::string& home) { return std::make_shared<ServerStore>(home); }
+std::shared_ptr<ServerStore> ServerStore::Open(const std::string& home) {
+    auto store = std::make_shared<ServerStore>(home);
+    if (store->fromBeforeTheRunner_)
+        JobStore(store).PlanJobsFromBeforeTheRunner();
+    return store;
+}
 
 std::shared_ptr<ServerStore> ServerStore::OpenDefault() { return Open(ResolveServerHome()); }
 

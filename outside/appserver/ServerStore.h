@@ -37,6 +37,7 @@ private:
     std::string home_;
     SqliteDb db_;
     bool seededNow_ = false;
+    bool fromBeforeTheRunner_ = false;  // JOBS without JOB_PLAN when opened
     std::string caller_, callerCompany_;
 };
 

@@ -105,7 +105,10 @@ SqliteDb::SqliteDb(const std::string& fileName) : fileName_(fileName) {
     }
 }
 
-SqliteDb::~SqliteDb() { sqlite3_close(db_); }
+SqliteDb::~SqliteDb() {
+    cached_.clear();  // statements end before their connection
+    sqlite3_close(db_);
+}
 
 void SqliteDb::Exec(const std::string& sql) {
     char* message = nullptr;
@@ -117,6 +120,15 @@ void SqliteDb::Exec(const std::string& sql) {
 }
 
 SqliteStatement SqliteDb::Prepare(const std::string& sql) { return SqliteStatement(db_, sql); }
+
+SqliteStatement& SqliteDb::Cached(const std::string& sql) {
+    std::unique_ptr<SqliteStatement>& statement = cached_[sql];
+    if (!statement)
+        statement = std::make_unique<SqliteStatement>(db_, sql);
+    else
+        statement->Reset();
+    return *statement;
+}
 
 int SqliteDb::Changes() const { return sqlite3_changes(db_); }
 

@@ -6,6 +6,8 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 
 namespace appserver {
@@ -50,6 +52,10 @@ public:
     // Several statements without parameters (schema creation).
     void Exec(const std::string& sql);
     SqliteStatement Prepare(const std::string& sql);
+    // A statement compiled once per connection for the paths taken on every
+    // job; reset, so the caller binds every parameter, and left to the caller
+    // to step to its end or reset before the transaction commits.
+    SqliteStatement& Cached(const std::string& sql);
     int Changes() const;
     const std::string& FileName() const { return fileName_; }
 
@@ -57,6 +63,7 @@ private:
     friend class SqliteTransaction;
     sqlite3* db_ = nullptr;
     std::string fileName_;
+    std::map<std::string, std::unique_ptr<SqliteStatement>> cached_;
 };
 
 // BEGIN IMMEDIATE on construction; rolled back unless Commit ran, so a change

@@ -34,7 +34,6 @@ namespace hemr {
 
 namespace {
 
-constexpr const char* kSection = "TfrmBaseGene";
 constexpr const char* kLineEnd = "\r\n";
 constexpr size_t kMaxSchemeNameBytes = 20;
 const std::string kC3(1, kDateEntrySeparator);

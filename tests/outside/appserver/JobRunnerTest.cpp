@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "outside/appserver/JobStore.h"
 #include "outside/appserver/Notifier.h"
+#include "platform/automation/VariantJson.h"
 #include "platform/sysutils/Clock.h"
 #include "tests/outside/appserver/RunnerFixture.h"
 
@@ -110,6 +114,49 @@ TEST_F(JobRunnerTest, AFailingRunFailsOnlyItself) {
     EXPECT_EQ(Runs(raising)[0].status, "FAILED");
     EXPECT_NE(Runs(raising)[0].error, "") << "the library's reason is kept";
     EXPECT_EQ(Runs(good)[0].status, "DONE");
+}
+
+TEST_F(JobRunnerTest, ALibraryThatCrashesFailsItsRunAndTheRunnerGoesOn) {
+    rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
+    std::string crashing = Submit(outside_test::Hemr07Job(1, t0, "", "HEMT01"), t0);
+    std::string good = Submit(outside_test::Hemr07Job(1, t0), t0);
+    setenv("HEMT_CRASH", "1", 1);
+    const int ran = RunAt(t0);
+    unsetenv("HEMT_CRASH");
+    EXPECT_EQ(ran, 2);
+    ASSERT_EQ(Runs(crashing).size(), 1u);
+    EXPECT_EQ(Runs(crashing)[0].status, "FAILED");
+    EXPECT_NE(Runs(crashing)[0].error.find("异常"), std::string::npos) << Runs(crashing)[0].error;
+    EXPECT_EQ(Runs(good)[0].status, "DONE") << Runs(good)[0].error;
+}
+
+TEST_F(JobRunnerTest, JobsQueuedBeforeTheRunnerArePlannedWhenTheirDatabaseIsOpened) {
+    rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
+    std::string queued = Submit(outside_test::Hemr07Job(0, t0), t0);
+    std::string unreadable = Submit(outside_test::Hemr07Job(0, t0), t0);
+    rt::SetClockOverride(t0);
+    std::string logged = counter_.Call("Request1", {outside_test::Hemr07Job(1, t0), "PC01"}).ToString();
+    rt::SetClockOverride(std::nullopt);
+    // The database as a build without the runner left it.
+    store_->Db().Exec("DROP TABLE JOB_PLAN; DROP TABLE JOB_RUNS");
+    store_->Db()
+        .Prepare("UPDATE JOBS SET CONDITIONS = ? WHERE JOB_ID = ?")
+        .Bind(1, rt::VariantToJsonText(Variant("no condition array")))
+        .Bind(2, unreadable)
+        .Run();
+    store_ = appserver::ServerStore::Open(home_.Path());
+    runner_ = std::make_unique<appserver::JobRunner>(store_, clock_, appserver::JobRunner::Options{});
+
+    EXPECT_EQ(RunAt(t0), 1) << "the queued job runs, once";
+    ASSERT_EQ(Runs(queued).size(), 1u);
+    EXPECT_EQ(Runs(queued)[0].status, "DONE") << Runs(queued)[0].error;
+    EXPECT_TRUE(Runs(logged).empty()) << "a job a client logged stays the client's";
+    const std::optional<appserver::JobRecord> failed = appserver::JobStore(store_).Find(unreadable);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->status, "FAILED") << "not left waiting forever";
+    EXPECT_NE(failed->lastError, "");
+    appserver::ServerStore::Open(home_.Path());
+    EXPECT_EQ(RunAt(At(2024, 7, 2)), 0) << "opening again plans nothing twice";
 }
 
 TEST_F(JobRunnerTest, ACancelledJobDropsItsFutureRuns) {

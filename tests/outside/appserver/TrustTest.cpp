@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <httplib.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "outside/appserver/HttpServer.h"
 #include "outside/appserver/ServerStore.h"
 #include "platform/automation/VariantJson.h"
 #include "platform/core/Exceptions.h"
@@ -137,6 +139,34 @@ TEST_F(Trust, AUserNeitherReadsNorChangesAnotherUsersSchemesAndJobs) {
     EXPECT_EQ(jobs[0][3].ToString(), "QUEUED");
 }
 
+TEST_F(Trust, AUserNeitherReadsNorDeletesAnotherUsersInbox) {
+    auto own = Counter("796");
+    const rt::Variant mine = own->AppServer();
+    auto other = Counter("797");
+    const rt::Variant theirs = other->AppServer();
+    appserver::ServerStore::Open(home_.Path())
+        ->Db()
+        .Prepare("INSERT INTO INBOX (USER_ID, CREATED, JOB_ID, RUN_NO, MESSAGE) "
+                 "VALUES ('796', '2024-07-01 09:00:00', '20240701000001', 1, 'for 796')")
+        .Run();
+    const rt::Variant inbox = mine.Call("Inbox", {"796"});
+    ASSERT_EQ(inbox.ElementCount(), 1);
+    const rt::Variant id = inbox[0][0];
+
+    EXPECT_THROW(theirs.Call("Inbox", {"796"}), rt::EOleException);
+    BadInput("RPC protocol", "user 797 reads user 796's inbox", "refused");
+    EXPECT_THROW(theirs.Call("DeleteInbox", {"796", id}), rt::EOleException);
+    BadInput("RPC protocol", "user 797 deletes a message of user 796's inbox", "refused");
+    EXPECT_NE(theirs.Call("DeleteInbox", {"797", id}).ToString(), "")
+        << "796's message is not 797's to delete under its own name";
+    EXPECT_EQ(theirs.Call("Inbox", {"797"}).ElementCount(), 0);
+
+    ASSERT_EQ(mine.Call("Inbox", {"796"}).ElementCount(), 1) << "the message is still there";
+    EXPECT_EQ(mine.Call("Inbox", {"796"})[0][4].ToString(), "for 796");
+    EXPECT_EQ(mine.Call("DeleteInbox", {"796", id}).ToString(), "");
+    EXPECT_EQ(mine.Call("Inbox", {"796"}).ElementCount(), 0);
+}
+
 TEST_F(Trust, ARequestNamingAnotherCreatorStoresTheSessionsUser) {
     rt::Variant job = Job();
     rt::Variant env = job[0];
@@ -243,6 +273,41 @@ TEST_F(Trust, TwentySlowClientsDoNotDelayALegitimateCall) {
              "a login and call answered in " +
                  std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()) + " ms");
     for (int fd : slow) EXPECT_GE(fd, 0), ::close(fd);
+}
+
+// How many of `fds` the server has closed once the first closing is seen,
+// waiting at most `limit` for it.
+int ClosedAmong(const std::vector<int>& fds, std::chrono::milliseconds limit) {
+    std::vector<pollfd> polled;
+    for (int fd : fds) polled.push_back({fd, POLLIN, 0});
+    ::poll(polled.data(), polled.size(), static_cast<int>(limit.count()));
+    int closed = 0;
+    char byte;
+    for (const pollfd& p : polled)
+        if ((p.revents & (POLLIN | POLLHUP)) != 0 && ::recv(p.fd, &byte, 1, MSG_DONTWAIT) <= 0) ++closed;
+    return closed;
+}
+
+TEST_F(Trust, OnePeerHoldsAtMostItsShareOfConnections) {
+    const int cap = appserver::HttpServer::kConnectionsPerPeer;
+    std::vector<int> held;
+    for (int i = 0; i <= cap; ++i) held.push_back(SlowClient(server_.Port()));
+    for (int fd : held) ASSERT_GE(fd, 0);
+    // Well within the read time-out, which would close the others too.
+    EXPECT_EQ(ClosedAmong(held, std::chrono::milliseconds(1500)), 1) << "the connection over " << cap << " is closed on arrival; the others are kept";
+    BadInput("concurrency", std::to_string(cap + 1) + " connections held open from one address",
+             "the one over " + std::to_string(cap) + " closed on arrival");
+    for (int fd : held) ::close(fd);
+    // The share comes back as the connections end.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    bool answered = false;
+    while (!answered && std::chrono::steady_clock::now() < deadline) {
+        try {
+            answered = Counter("796")->AppServer().Get("SQLType").ToInt() == 4;
+        } catch (const std::exception&) {
+        }
+    }
+    EXPECT_TRUE(answered);
 }
 
 TEST_F(Trust, ASecondServerOnAUsedPortExitsWithItsMessage) {

@@ -1,5 +1,5 @@
 target_link_libraries(${name} PRIVATE hemr_appserver_core)
-add_dependencies(${name} hemr07-appserver HEMR07S HEMT01S)
+add_dependencies(${name} hemr07-appserver hemr07-runlib HEMR07S HEMT01S)
 # The runner's tests run HEMR07 jobs with the report's own value rows.
 target_sources(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../hemr07s/Hemr07Values.cpp)
 # A server library that can hold a run in progress (crash and lease tests).

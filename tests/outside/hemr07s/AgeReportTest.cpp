@@ -94,6 +94,16 @@ TEST_F(AgeReportRun, UnloggedRunsGetTheirOwnNamesAndAFailedLogIsNotTakenForAJob)
     EXPECT_TRUE(rt::FileExists(b.textFile));
 }
 
+TEST_F(AgeReportRun, ASetThatFailsHalfwayTakesItsWrittenFilesWithIt) {
+    // A folder where the third file belongs: the CSV and text are written, the HTML cannot be.
+    const std::string report = home_.Path() + "/Report/J2";
+    ASSERT_TRUE(rt::ForceDirectories(report + ".html"));
+    EXPECT_ANY_THROW(Run(Hemr07Form(), "J2"));
+    EXPECT_FALSE(rt::FileExists(report + ".csv"));
+    EXPECT_FALSE(rt::FileExists(report + ".txt"));
+    EXPECT_FALSE(appserver::ReportStore(store_).Exists("J2"));
+}
+
 TEST_F(AgeReportRun, BadInputWritesNothing) {
     EXPECT_THROW(Run(Hemr07Form(), "../../etc/x"), appserver::EServerError) << "job ids never become paths";
     Hemr07Form bad;

@@ -2,6 +2,9 @@
 // from 2024-03-01, ten runs, with the statistics date moved to the last day of
 // the month before each run.
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -55,6 +58,42 @@ TEST(PeriodicScenario, APeriodicJobCarriesItsBlockRulesAndFirstRunValues) {
     EXPECT_EQ(env[9], 2) << "at a time";
     EXPECT_EQ(env[10]["date"], "2024-03-08T08:05:00.000") << "the first run at the page's time";
     EXPECT_EQ(Bytes(parts[2]["items"][2]), "20240229") << "the last day of the month before the first run";
+}
+
+// The report text of run `run` in a "jobs" listing.
+std::string ReportText(const std::string& listing, int run) {
+    const size_t line = listing.find("  run " + std::to_string(run) + "\t");
+    const size_t files = listing.find("\tfiles ", line);
+    if (line == std::string::npos || files == std::string::npos) return "";
+    const size_t text = listing.find(".txt", files);
+    const size_t start = listing.rfind(';', text) + 1;
+    std::ifstream in(listing.substr(start, text + 4 - start));
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(PeriodicScenario, TheExampleRunsAtItsFirstThreeOccurrencesWithTheirOwnStatisticsDates) {
+    rt::test::TempFolder temp;
+    const std::string command = "'" + SourceFolder() + "/docs/examples/hemr07-periodic-runs.sh' '" +
+                                outside_test::BinFolder() + "' '" + temp.Path() + "/home' 2>&1";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    ASSERT_EQ(::pclose(pipe), 0) << out;
+    size_t at = 0;
+    for (const char* ran : {"ran 0 run(s) due at 2024-03-08 08:04", "ran 1 run(s) due at 2024-03-08 08:05",
+                            "ran 1 run(s) due at 2024-03-22 08:05", "ran 1 run(s) due at 2024-04-05 08:05"}) {
+        at = out.find(ran, at);
+        ASSERT_NE(at, std::string::npos) << ran << " in\n" << out;
+    }
+    EXPECT_NE(out.find("\tACTIVE\tnext 2024-04-19 08:05:00.000\truns 3"), std::string::npos) << out;
+    for (const char* run : {"run 1\tplanned 2024-03-08 08:05:00.000\tDONE", "run 2\tplanned 2024-03-22 08:05:00.000\tDONE",
+                            "run 3\tplanned 2024-04-05 08:05:00.000\tDONE"})
+        EXPECT_NE(out.find(run), std::string::npos) << run << " in\n" << out;
+    EXPECT_NE(ReportText(out, 1).find("统计日期: 2024/02/29"), std::string::npos) << ReportText(out, 1);
+    EXPECT_NE(ReportText(out, 2).find("统计日期: 2024/02/29"), std::string::npos) << ReportText(out, 2);
+    EXPECT_NE(ReportText(out, 3).find("统计日期: 2024/03/31"), std::string::npos) << "moved for the April run";
 }
 
 }  // namespace

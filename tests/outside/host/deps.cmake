@@ -6,7 +6,7 @@ target_link_libraries(${name} PRIVATE hemr_host_core)
 # The remote-server test starts hemr07-appserver as the appserver tests do.
 target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/outside/appserver/ServerProcess.cpp
                                ${PROJECT_SOURCE_DIR}/tests/outside/appserver/TestHome.cpp)
-add_dependencies(${name} hemr07-appserver)
+add_dependencies(${name} hemr07-appserver hemr07-runlib)
 # A direct query fetches the server library through NVDownLoad.so; the update
 # test publishes a second build whose reports carry a marked title.
 add_dependencies(${name} NVDownLoad HEMR07S)

@@ -3,6 +3,7 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/sysutils/StrUtils.h"
 #include "tests/src/framework/FieldHooksFixture.h"
+#include "tests/support/BadInput.h"
 
 namespace {
 
@@ -42,6 +43,8 @@ TEST_F(DateFieldHooksTest, AnIncompleteDateIsRejectedOnExitAndKeepsTheFocus) {
     EXPECT_EQ(edPlain->GetText(), "3/7") << "coming back keeps the entry to correct";
     EXPECT_TRUE(form->HasError());
     EXPECT_EQ(log.Count("edPlain.Exit"), 0) << "the field's own exit handler does not run";
+    test_support::BadInput("form inputs", "an incomplete date \"3/7\" typed into a date field",
+                           "message 000005, the focus stays on the field");
 }
 
 TEST_F(DateFieldHooksTest, TheBlankMaskOfLayoutOneCountsAsEmpty) {

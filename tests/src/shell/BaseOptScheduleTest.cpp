@@ -28,6 +28,7 @@
 #include "src/controls/NvRadioButton.h"
 #include "tests/platform/forms/UserClick.h"
 #include "tests/src/shell/BaseOptFixture.h"
+#include "tests/support/BadInput.h"
 
 namespace {
 
@@ -340,6 +341,8 @@ TEST_F(BaseOptPeriodTest, AnEndDateBeforeTheStartIsRefusedAndBlocksTheScheme) {
     EXPECT_FALSE(form->HasError());
     EXPECT_TRUE(rt::test::UserClick(static_cast<rt::TControl*>(form->FindComponent("btnInsert"))));
     EXPECT_EQ(form->dialogFields.size(), 1u) << "with the error mended the scheme dialog opens";
+    test_support::BadInput("form inputs", "a period end date before its start date",
+                           "message E;100082, no scheme saved until mended");
 
     // Day first: "01/04/2024" sorts before "13/03/2024" as text but is the later date.
     fake->counter->settings = {{"NVR002", "9.0"}, {"Sys001", "3"}, {"Sys002", "/"}};

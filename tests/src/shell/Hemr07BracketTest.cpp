@@ -10,6 +10,7 @@
 #include "src/controls/F2Button.h"
 #include "tests/platform/forms/UserClick.h"
 #include "tests/src/shell/Hemr07Fixture.h"
+#include "tests/support/BadInput.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ TEST_F(Hemr07BracketTest, AnUpperBoundBelowItsLowerBoundKeepsTheFocusWithoutAMes
     Press(rt::VK_TAB);
     EXPECT_EQ(form->edA[1]->GetText(), "20") << "equal bounds pass";
     EXPECT_NE(form->ActiveControl(), form->edB[0]);
+    test_support::BadInput("form inputs", "an upper age bound below its lower bound", "the focus stays on the bound");
 }
 
 // "5-" gets through the key filter; it is as wrong as a negative age, not an exception.
@@ -118,6 +120,8 @@ TEST_F(Hemr07BracketTest, ANegativeOrNonNumericAgeIsReportedWithTheHeadingAndKee
         // A valid value again lets the focus go on.
         edit->SetText("99");
     }
+    test_support::BadInput("form inputs", "an age bracket of \"-1\" or \"5-\"",
+                           "message 年龄区间不可为负数!, the focus stays, nothing copied");
 }
 
 TEST_F(Hemr07BracketTest, LeavingForCancelChecksNothing) {
@@ -136,6 +140,7 @@ TEST_F(Hemr07BracketTest, AnEmptyUpperBoundKeepsTheFocus) {
     EXPECT_EQ(form->ActiveControl(), form->edB[2]);
     EXPECT_EQ(form->edA[3]->GetText(), "99");
     EXPECT_EQ(DialogCount(), 0u);
+    test_support::BadInput("form inputs", "an empty upper age bound", "the focus stays on the bound");
 }
 
 TEST_F(Hemr07BracketTest, BackspaceAndLettersAreFilteredDigitsPass) {
@@ -145,6 +150,7 @@ TEST_F(Hemr07BracketTest, BackspaceAndLettersAreFilteredDigitsPass) {
     Press(rt::VK_BACK);
     rt::Input().TypeText("xZ");
     EXPECT_EQ(form->ed05->GetText(), "4") << "Backspace and letters have no effect";
+    test_support::BadInput("form inputs", "letters and Backspace typed into an age bracket", "ignored by the key filter");
     rt::Input().TypeText("2");
     EXPECT_EQ(form->ed05->GetText(), "42");
 

@@ -21,6 +21,7 @@
 #include "src/framework/GeneConditionCF.h"
 #include "tests/src/shell/Hemr07Fixture.h"
 #include "tests/src/shell/SchemeServerFixture.h"
+#include "tests/support/BadInput.h"
 
 namespace {
 
@@ -214,6 +215,8 @@ TEST_F(Hemr07SchemeTest, AValueThatDoesNotReadOrAControlTheFormLacksOpensPartlyW
     rt::Input().Click(Tool(form, "btnOpen"));
     EXPECT_EQ(form->ed03->GetText(), "2024/01/01") << "what this form has still opens";
     EXPECT_EQ(DialogCount(), 2u) << "and the user learns that it opened only partly";
+    test_support::BadInput("form inputs", "a stored scheme with an unreadable value or a control the form lacks",
+                           "opens partly with message 200235");
 }
 
 TEST_F(Hemr07SchemeTest, RenamingChecksTheNameAndChangesOnlyWhatTheServerChanged) {
