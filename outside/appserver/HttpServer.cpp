@@ -9,6 +9,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <set>
 
 #include "outside/appserver/ObjectBroker.h"
 #include "outside/appserver/PeerConnectionCap.h"
@@ -53,6 +55,13 @@ class PeerCappedServer : public httplib::Server {
 public:
     PeerCappedServer() : serve_(LibraryServeSocket()), cap_(HttpServer::kConnectionsPerPeer) {}
 
+    // Ends every connection being served, so that a worker waiting on an idle
+    // kept-alive caller returns at once instead of at the end of its wait.
+    void EndConnections() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        for (const socket_t sock : open_) ::shutdown(sock, SHUT_RDWR);
+    }
+
 private:
     bool process_and_close_socket(socket_t sock) override {
         const std::string peer = PeerOf(sock);
@@ -62,15 +71,26 @@ private:
             return false;
         }
         struct Counted {
-            PeerConnectionCap& cap;
+            PeerCappedServer& server;
+            socket_t sock;
             const std::string& peer;
-            ~Counted() { cap.Leave(peer); }
-        } counted{cap_, peer};
+            ~Counted() {
+                server.cap_.Leave(peer);
+                const std::lock_guard<std::mutex> lock(server.mutex_);
+                server.open_.erase(sock);
+            }
+        } counted{*this, sock, peer};
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            open_.insert(sock);
+        }
         return serve_(this, sock);
     }
 
     const ServeSocketFn serve_;
     PeerConnectionCap cap_;
+    std::mutex mutex_;
+    std::set<socket_t> open_;
 };
 
 }  // namespace
@@ -144,6 +164,9 @@ int HttpServer::Bind(const std::string& host, int port) {
 
 bool HttpServer::Run() { return impl_->server.listen_after_bind(); }
 
-void HttpServer::Stop() { impl_->server.stop(); }
+void HttpServer::Stop() {
+    impl_->server.stop();
+    impl_->server.EndConnections();
+}
 
 }  // namespace appserver
