@@ -70,4 +70,24 @@ inline std::vector<int> EventsOf(const HostRun& run) {
     return events;
 }
 
+// The values the scenario's `get` steps read, in order.
+inline std::vector<nlohmann::json> Reads(const HostRun& run) {
+    std::vector<nlohmann::json> values;
+    for (const auto& line : run.lines)
+        if (line.contains("get")) values.push_back(line["value"]);
+    return values;
+}
+
+// The texts of the dialogs shown, without the blanks that pad them to the
+// dialog's width.
+inline std::vector<std::string> DialogTexts(const HostRun& run) {
+    std::vector<std::string> texts;
+    for (const auto& line : run.lines)
+        if (line.contains("dialog")) {
+            std::string text = line["dialog"]["text"].get<std::string>();
+            texts.push_back(text.erase(text.find_last_not_of(' ') + 1));
+        }
+    return texts;
+}
+
 }  // namespace outside_test

@@ -19,26 +19,11 @@
 namespace {
 
 using nlohmann::json;
+using outside_test::DialogTexts;
 using outside_test::HostRun;
+using outside_test::Reads;
 using outside_test::RunHost;
 using outside_test::SourceFolder;
-
-std::vector<json> Reads(const HostRun& run) {
-    std::vector<json> values;
-    for (const json& line : run.lines)
-        if (line.contains("get")) values.push_back(line["value"]);
-    return values;
-}
-
-std::vector<std::string> DialogTexts(const HostRun& run) {
-    std::vector<std::string> texts;
-    for (const json& line : run.lines)
-        if (line.contains("dialog")) {
-            std::string text = line["dialog"]["text"].get<std::string>();
-            texts.push_back(text.erase(text.find_last_not_of(' ') + 1));
-        }
-    return texts;
-}
 
 std::string Example(const char* name) { return SourceFolder() + "/docs/examples/" + name; }
 

@@ -13,28 +13,12 @@
 
 namespace {
 
+using outside_test::DialogTexts;
 using outside_test::HostRun;
+using outside_test::Reads;
 using outside_test::RunHost;
 using outside_test::SourceFolder;
 using nlohmann::json;
-
-std::vector<json> Reads(const HostRun& run) {
-    std::vector<json> values;
-    for (const json& line : run.lines)
-        if (line.contains("get")) values.push_back(line["value"]);
-    return values;
-}
-
-std::vector<std::string> DialogTexts(const HostRun& run) {
-    std::vector<std::string> texts;
-    for (const json& line : run.lines)
-        if (line.contains("dialog")) {
-            // Message texts come padded with blanks for the dialog's width.
-            std::string text = line["dialog"]["text"].get<std::string>();
-            texts.push_back(text.erase(text.find_last_not_of(' ') + 1));
-        }
-    return texts;
-}
 
 // The captions of a list read with {"items": true}.
 std::vector<std::string> CaptionsOf(const json& list) {
