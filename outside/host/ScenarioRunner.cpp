@@ -111,6 +111,7 @@ void ScenarioRunner::RunStep(const nlohmann::json& step) {
     }
     const std::string action = step.begin().key();
     const nlohmann::json& arg = step.begin().value();
+    unansweredRepeats_ = 0;  // a step between two dialogs is no loop
     try {
         if (action == "focus") Focus(arg);
         else if (action == "type") Type(arg);
@@ -418,12 +419,42 @@ void ScenarioRunner::HostCall(const nlohmann::json& arg) {
     transcript_.Write({{"host", arg}, {"result", result}});
 }
 
+namespace {
+
+// The button that backs out of a dialog: Cancel, else Abort, else No.
+const rt::TDialogButton* BackOutButton(const rt::TDialogRecord& dialog) {
+    for (const rt::TModalResult result : {rt::mrCancel, rt::mrAbort, rt::mrNo})
+        for (const rt::TDialogButton& b : dialog.Buttons)
+            if (b.Result == result) return &b;
+    return nullptr;
+}
+
+constexpr int kUnansweredRepeatLimit = 20;
+
+}  // namespace
+
+bool ScenarioRunner::RepeatsUnanswered(const rt::TDialogRecord& dialog) {
+    unansweredRepeats_ = dialog.Text == lastUnanswered_ ? unansweredRepeats_ + 1 : 1;
+    lastUnanswered_ = dialog.Text;
+    return unansweredRepeats_ >= kUnansweredRepeatLimit;
+}
+
 rt::TModalResult ScenarioRunner::AnswerDialog(const rt::TDialogRecord& dialog) {
     const rt::TDialogButton* chosen = nullptr;
     for (const rt::TDialogButton& b : dialog.Buttons)
         if (b.Name == dialog.DefaultButton) chosen = &b;
     std::string problem;
-    if (!answers_.empty()) {
+    if (answers_.empty()) {
+        // A default that brings the same dialog back (Retry) would go round
+        // for ever; a scenario that has ended, or keeps meeting the same
+        // dialog, backs out of it instead.
+        const bool looping = RepeatsUnanswered(dialog);
+        if ((failed_ || looping) && BackOutButton(dialog) != nullptr) chosen = BackOutButton(dialog);
+        if (looping && !failed_)
+            problem = "the dialog \"" + dialog.Text + "\" came back " + std::to_string(kUnansweredRepeatLimit) +
+                      " times unanswered; add an answer step for it";
+    } else {
+        unansweredRepeats_ = 0;
         const std::string wanted = answers_.front();
         answers_.pop_front();
         const rt::TDialogButton* match = nullptr;

@@ -79,8 +79,13 @@ private:
     void EditCaption(const nlohmann::json& arg);
     void HostCall(const nlohmann::json& arg);
 
+    // Of the dialogs answered by default: the last text, and how often in a row.
+    bool RepeatsUnanswered(const rt::TDialogRecord& dialog);
+
     std::deque<nlohmann::json> steps_;
     std::deque<std::string> answers_;
+    std::string lastUnanswered_;
+    int unansweredRepeats_ = 0;
     hemr::IDLLController& controller_;
     Transcript& transcript_;
     bool failed_ = false;

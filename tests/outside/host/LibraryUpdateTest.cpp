@@ -74,6 +74,19 @@ protected:
         fs::create_directories(tmp_);
     }
 
+    // A newer build, published while the client's updater is off, and then
+    // replaced on its way by an archive that climbs out of the folder: the
+    // updater refuses it with Abort / Retry.
+    void PublishClimbingUpdate() {
+        fs::copy_file(BinFolder() + "/retitled/HEMR07S.so", published_, fs::copy_options::overwrite_existing);
+        fs::last_write_time(published_, fs::last_write_time(local_) + 10s);
+        ASSERT_EQ(RunHost(home_, query_, "--no-update").exitCode, 0);
+        const std::string zip = home_ + "/server/Published/hemr07s.so.zip";
+        ASSERT_TRUE(fs::exists(zip));
+        outside_test::WriteZip(zip, {{"HEMR07S.so", "not a library"}, {"../../x", "planted"}});
+        outside_test::PublishDigest(zip);
+    }
+
     rt::test::TempFolder temp_;
     const std::string tmp_ = temp_.File("tmp");
     // The shell's temporary folder is the test's own, to see what is left there.
@@ -125,15 +138,8 @@ TEST_F(LibraryUpdate, WithNoUpdateNothingIsFetchedAndTheQueryFailsWithoutALocalC
 TEST_F(LibraryUpdate, ARefusedUpdateAsksAbortOrRetryAndAfterAbortTheOldCopyStaysAndStillRuns) {
     ASSERT_EQ(RunHost(home_, query_).exitCode, 0);
     const std::string original = FileBytes(local_);
-    // A newer build, published while the client's updater is off...
-    fs::copy_file(BinFolder() + "/retitled/HEMR07S.so", published_, fs::copy_options::overwrite_existing);
-    fs::last_write_time(published_, fs::last_write_time(local_) + 10s);
-    ASSERT_EQ(RunHost(home_, query_, "--no-update").exitCode, 0);
-    // ...and then replaced on its way by an archive that climbs out of the folder.
-    const std::string zip = home_ + "/server/Published/hemr07s.so.zip";
-    ASSERT_TRUE(fs::exists(zip));
-    outside_test::WriteZip(zip, {{"HEMR07S.so", "not a library"}, {"../../x", "planted"}});
-    outside_test::PublishDigest(zip);
+    PublishClimbingUpdate();
+    if (HasFatalFailure()) return;
 
     json scenario = json::parse(FileBytes(query_));
     json& steps = scenario["steps"];
@@ -160,6 +166,23 @@ TEST_F(LibraryUpdate, ARefusedUpdateAsksAbortOrRetryAndAfterAbortTheOldCopyStays
 
     const HostRun later = RunHost(home_, query_, "--no-update");
     EXPECT_EQ(ReportTitle(later), "员工年龄分布表") << "the old copy still loads and runs";
+}
+
+TEST_F(LibraryUpdate, AnAbortOrRetryLeftUnansweredEndsTheRunInsteadOfRetryingForEver) {
+    ASSERT_EQ(RunHost(home_, query_).exitCode, 0);
+    PublishClimbingUpdate();
+    if (HasFatalFailure()) return;
+    const HostRun run = RunHost(home_, query_);
+
+    const std::vector<json> dialogs = LinesWith(run, "dialog");
+    ASSERT_GE(dialogs.size(), 20u);
+    EXPECT_EQ(dialogs[18]["answer"], "Retry") << "the default answers until the dialog keeps coming back";
+    EXPECT_EQ(dialogs[19]["answer"], "Abort") << "then the scenario backs out of it";
+    const std::vector<json> errors = LinesWith(run, "error");
+    ASSERT_FALSE(errors.empty());
+    EXPECT_NE(errors.front().get<std::string>().find("came back 20 times unanswered"), std::string::npos)
+        << errors.front();
+    EXPECT_NE(run.exitCode, 0);
 }
 
 }  // namespace
