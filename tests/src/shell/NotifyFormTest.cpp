@@ -104,16 +104,18 @@ TEST_F(NotifyFormTest, UnderATraditionalInterfaceTheGridHeadingsAndTypeListAreTr
     WriteFile(Client() + "KestrelC.ini", "[CodePage]\r\nUICodePage=950\r\nDBCodePage=936\r\n");
     std::vector<std::string> headings;
     std::string typeCell;
+    std::string caption;
     fake->f2Window->lookup = rt::Variant::ArrayOf({rt::Variant::ArrayOf({"U002", "李娜", "", "", "A02"})});
-    inNotify_ = [&](hemr::TfrmNotify&) {
+    inNotify_ = [&](hemr::TfrmNotify& f) {
+        caption = f.Caption();  // read while the form lives: it is freed when it closes
         headings = RowCells(0);
         Cell(hemr::rcCode, 1);
         rt::Input().PressKey(rt::VK_RETURN, rt::TShiftState{rt::ssAlt});
         typeCell = RowCells(1)[hemr::rcType];
     };
     OpenNotify();
-    ASSERT_NE(notify_, nullptr);
-    EXPECT_EQ(notify_->Caption(), "被通知人");
+    ASSERT_NE(notify_, nullptr) << "the form was shown";
+    EXPECT_EQ(caption, "被通知人");
     EXPECT_EQ(headings, (std::vector<std::string>{"收件人", "姓名", "手機號碼", "郵箱地址", "類型", "消息", "短信", "郵件"}));
     EXPECT_EQ(typeCell, "1.系統用戶") << "a looked-up receiver takes the converted type entry";
 }
