@@ -38,8 +38,8 @@ int64_t JobStore::NextNumber(const std::string& day) {
     // A day within six digits keeps no counter: jobs are never deleted, so its
     // highest identifier, found by a range on the key, holds its last number,
     // and a job writes its own row only. Past six digits text order is no
-    // longer number order, so from the millionth job on the day keeps a
-    // counter row, moved on in one statement.
+    // longer number order, so from its millionth job on a day keeps a counter
+    // row, moved on in one statement.
     SqliteStatement& next = store_->Db().Cached(
         "UPDATE COUNTERS SET VALUE = VALUE + 1 WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = '' AND VALUE < ? "
         "RETURNING VALUE");
