@@ -31,8 +31,14 @@ void BM_FindDueAmongPlannedJobs(benchmark::State& state) {
     {
         appserver::SqliteTransaction tx(store->Db());
         appserver::RunStore runs(store);
-        for (int i = 0; i < state.range(0); ++i)
-            runs.Plan("J" + std::to_string(i), "HEMR07", 3, rt::EncodeDate(2030, 1, 1) + i / 1440.0);
+        appserver::SqliteStatement job = store->Db().Prepare(
+            "INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
+            "STATUS_TIME, CONDITIONS) VALUES (?, 'HEMR07', 'DS', '01', '', '', 'QUEUED', '', '', '[]')");
+        for (int i = 0; i < state.range(0); ++i) {
+            job.Bind(1, "J" + std::to_string(i)).Run();
+            job.Reset();
+            runs.Plan("J" + std::to_string(i), 3, rt::EncodeDate(2030, 1, 1) + i / 1440.0);
+        }
         tx.Commit();
     }
     appserver::RunStore runs(store);

@@ -27,39 +27,64 @@ std::string EnvText(const rt::Variant& conditions, int position) {
     return v.IsArray() ? "" : ArgText(v);
 }
 
+// The plan's mode: the schedule's run mode, 3 for a periodic job.
+int PlanMode(const JobSchedule& schedule) {
+    return schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode());
+}
+
 }  // namespace
 
-std::string JobStore::NextId(const std::string& day) {
-    // The day's counter row, moved on in one statement; a day begun without
-    // one starts from its highest identifier, found by a range on the key.
+int64_t JobStore::NextNumber(const std::string& day) {
+    // A day within six digits keeps no counter: jobs are never deleted, so its
+    // highest identifier, found by a range on the key, holds its last number,
+    // and a job writes its own row only. Past six digits text order is no
+    // longer number order, so from its millionth job on a day keeps a counter
+    // row, moved on in one statement.
     SqliteStatement& next = store_->Db().Cached(
         "UPDATE COUNTERS SET VALUE = VALUE + 1 WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = '' AND VALUE < ? "
         "RETURNING VALUE");
     next.Bind(1, day).Bind(2, kLastJobNumber);
-    int64_t number = 0;
     const bool counted = next.Step();
-    if (counted)
-        number = next.Int(0);
+    const int64_t number = counted ? next.Int(0) : 0;
     next.Reset();  // done before the transaction commits
-    if (!counted) {
-        SqliteStatement exists =
-            store_->Db().Prepare("SELECT 1 FROM COUNTERS WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = ''");
-        if (exists.Bind(1, day).Step())
-            throw EServerError("当日作业编号已用尽: " + day);
-        SqliteStatement q = store_->Db().Prepare("SELECT MAX(JOB_ID) FROM JOBS WHERE JOB_ID >= ? AND JOB_ID < ?");
-        q.Bind(1, day).Bind(2, day + ":");
-        if (q.Step() && !q.IsNull(0))
-            number = std::stoll(q.Text(0).substr(8));
-        if (++number > kLastJobNumber)
-            throw EServerError("当日作业编号已用尽: " + day);
-        store_->Db()
-            .Prepare("INSERT INTO COUNTERS (NAME, KEYTEXT, COMPANY, VALUE) VALUES ('JOB#', ?, '', ?)")
-            .Bind(1, day)
-            .Bind(2, number)
-            .Run();
-    }
+    if (counted)
+        return number;
+    SqliteStatement& exists =
+        store_->Db().Cached("SELECT 1 FROM COUNTERS WHERE NAME = 'JOB#' AND KEYTEXT = ? AND COMPANY = ''");
+    const bool exhausted = exists.Bind(1, day).Step();
+    exists.Reset();
+    if (exhausted)
+        throw EServerError("当日作业编号已用尽: " + day);
+    SqliteStatement& highest = store_->Db().Cached("SELECT MAX(JOB_ID) FROM JOBS WHERE JOB_ID >= ? AND JOB_ID < ?");
+    highest.Bind(1, day).Bind(2, day + ":");
+    const std::string last = highest.Step() && !highest.IsNull(0) ? highest.Text(0) : "";
+    highest.Reset();
+    if (last.empty())
+        return 1;
+    if (last.size() == day.size() + 6 && last.substr(day.size()) != "999999")
+        return std::stoll(last.substr(day.size())) + 1;
+    return CountPastSixDigits(day);
+}
+
+int64_t JobStore::CountPastSixDigits(const std::string& day) {
+    // Once a day: its highest number read from every identifier it has.
+    SqliteStatement q = store_->Db().Prepare(
+        "SELECT MAX(CAST(SUBSTR(JOB_ID, 9) AS INTEGER)) FROM JOBS WHERE JOB_ID >= ? AND JOB_ID < ?");
+    q.Bind(1, day).Bind(2, day + ":");
+    const int64_t number = (q.Step() ? q.Int(0) : 0) + 1;
+    if (number > kLastJobNumber)
+        throw EServerError("当日作业编号已用尽: " + day);
+    store_->Db()
+        .Prepare("INSERT INTO COUNTERS (NAME, KEYTEXT, COMPANY, VALUE) VALUES ('JOB#', ?, '', ?)")
+        .Bind(1, day)
+        .Bind(2, number)
+        .Run();
+    return number;
+}
+
+std::string JobStore::NextId(const std::string& day) {
     char id[40];
-    std::snprintf(id, sizeof id, "%s%06lld", day.c_str(), static_cast<long long>(number));
+    std::snprintf(id, sizeof id, "%s%06lld", day.c_str(), static_cast<long long>(NextNumber(day)));
     return id;
 }
 
@@ -70,21 +95,24 @@ std::string JobStore::Add(const rt::Variant& conditions, const std::string& comp
     std::string program = EnvText(conditions, 1);
     SqliteTransaction tx(store_->Db());
     std::string id = NextId(rt::FormatDateTime("yyyymmdd", now));
-    store_->Db()
-        .Cached("INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
-                "STATUS_TIME, CONDITIONS, SERVER_PROCESS) VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?, ?)")
-        .Bind(1, id)
+    SqliteStatement& insert = store_->Db().Cached(
+        "INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, STATUS_TIME, "
+        "CONDITIONS, SERVER_PROCESS, PLAN_MODE, PLAN_STATE, NEXT_RUN) "
+        "VALUES (?, ?, ?, ?, ?, ?, 'QUEUED', '', '', ?, ?, ?, ?, ?)");
+    insert.Bind(1, id)
         .Bind(2, program)
         .Bind(3, EnvText(conditions, 5))
         .Bind(4, EnvText(conditions, 4))
         .Bind(5, computer)
         .Bind(6, MomentText(now))
         .Bind(7, json)
-        .Bind(8, ThisProcessIdentity())
-        .Run();
+        .Bind(8, ThisProcessIdentity());
+    // A job a client logged is the client's to run: it has no plan.
     if (runner == Runner::Server)
-        RunStore(store_).Plan(id, program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
-                              schedule.FirstRun());
+        RunStore::BindPlan(insert, 9, PlanMode(schedule), schedule.FirstRun());
+    else
+        insert.BindNull(9).BindNull(10).BindNull(11);
+    insert.Run();
     tx.Commit();
     return id;
 }
@@ -149,7 +177,7 @@ int JobStore::PlanJobsFromBeforeTheRunner() {
     SqliteStatement q = store_->Db().Prepare(
         std::string(kJobColumns) +
         " FROM JOBS j WHERE STATUS = 'QUEUED' AND COMPUTER = '' "
-        "AND NOT EXISTS (SELECT 1 FROM JOB_PLAN p WHERE p.JOB_ID = j.JOB_ID) ORDER BY JOB_ID");
+        "AND PLAN_STATE IS NULL ORDER BY JOB_ID");
     std::vector<std::pair<std::string, std::string>> unreadable;
     int planned = 0;
     while (q.Step()) {
@@ -158,15 +186,14 @@ int JobStore::PlanJobsFromBeforeTheRunner() {
             const JobRecord job = ReadJob(q);
             const JobSchedule schedule =
                 JobSchedule::Of(job.conditions, MomentFromText(job.submitted).value_or(rt::Now()));
-            RunStore(store_).Plan(id, job.program, schedule.IsPeriodic() ? 3 : static_cast<int>(schedule.RunMode()),
-                                  schedule.FirstRun());
+            RunStore(store_).Plan(id, PlanMode(schedule), schedule.FirstRun());
             ++planned;
         } catch (const std::exception& e) {
             unreadable.emplace_back(id, e.what());
         }
     }
     for (const auto& [id, why] : unreadable) {
-        RunStore(store_).Plan(id, "", 0, std::nullopt);
+        RunStore(store_).Plan(id, 0, std::nullopt);
         store_->Db()
             .Prepare("UPDATE JOBS SET STATUS = 'FAILED', LAST_ERROR = ?, STATUS_TIME = ? WHERE JOB_ID = ?")
             .Bind(1, "作业无法排程: " + why)

@@ -52,6 +52,8 @@ public:
 private:
     static JobRecord ReadJob(SqliteStatement& q);
     std::string NextId(const std::string& day);
+    int64_t NextNumber(const std::string& day);
+    int64_t CountPastSixDigits(const std::string& day);
 
     StorePtr store_;
 };

@@ -7,22 +7,25 @@
 
 namespace appserver {
 
-void RunStore::Plan(const std::string& jobId, const std::string& program, int mode,
-                    std::optional<rt::TDateTime> firstRun) {
-    SqliteStatement& q = store_->Db().Cached(
-        "INSERT INTO JOB_PLAN (JOB_ID, MODE, PROGRAMME, STATE, NEXT_RUN, RUNS) VALUES (?, ?, ?, ?, ?, 0)");
-    q.Bind(1, jobId).Bind(2, int64_t{mode}).Bind(3, program).Bind(4, std::string(firstRun ? "ACTIVE" : "FINISHED"));
+void RunStore::BindPlan(SqliteStatement& q, int column, int mode, std::optional<rt::TDateTime> firstRun) {
+    q.Bind(column, int64_t{mode}).Bind(column + 1, std::string(firstRun ? "ACTIVE" : "FINISHED"));
     if (firstRun)
-        q.Bind(5, MomentText(*firstRun));
+        q.Bind(column + 2, MomentText(*firstRun));
     else
-        q.BindNull(5);
-    q.Run();
+        q.BindNull(column + 2);
+}
+
+void RunStore::Plan(const std::string& jobId, int mode, std::optional<rt::TDateTime> firstRun) {
+    SqliteStatement q = store_->Db().Prepare(
+        "UPDATE JOBS SET PLAN_MODE = ?, PLAN_STATE = ?, NEXT_RUN = ?, RUNS = 0 WHERE JOB_ID = ?");
+    BindPlan(q, 1, mode, firstRun);
+    q.Bind(4, jobId).Run();
 }
 
 bool RunStore::QueueBusy(const std::string& program) {
     SqliteStatement q = store_->Db().Prepare(
-        "SELECT 1 FROM JOB_RUNS r JOIN JOB_PLAN p ON p.JOB_ID = r.JOB_ID "
-        "WHERE r.STATUS = 'RUNNING' AND p.MODE = 0 AND p.PROGRAMME = ? LIMIT 1");
+        "SELECT 1 FROM JOB_RUNS r JOIN JOBS p ON p.JOB_ID = r.JOB_ID "
+        "WHERE r.STATUS = 'RUNNING' AND p.PLAN_MODE = 0 AND p.PROGRAMME = ? LIMIT 1");
     q.Bind(1, program);
     return q.Step();
 }
@@ -31,7 +34,7 @@ std::optional<RunClaim> RunStore::Claim(rt::TDateTime now, const std::string& ru
     SqliteTransaction tx(store_->Db());
     // The partial index on NEXT_RUN serves this; finished jobs are not in it.
     SqliteStatement due = store_->Db().Prepare(
-        "SELECT p.JOB_ID, p.MODE, p.PROGRAMME, p.RUNS, p.NEXT_RUN FROM JOB_PLAN p "
+        "SELECT p.JOB_ID, p.PLAN_MODE, p.PROGRAMME, p.RUNS, p.NEXT_RUN FROM JOBS p "
         "WHERE p.NEXT_RUN IS NOT NULL AND p.NEXT_RUN <= ? "
         "AND NOT EXISTS (SELECT 1 FROM JOB_RUNS r WHERE r.JOB_ID = p.JOB_ID AND r.STATUS = 'RUNNING') "
         "ORDER BY p.NEXT_RUN, p.JOB_ID");
@@ -80,7 +83,7 @@ std::optional<RunClaim> RunStore::TakeRun(const std::string& jobId, int mode, in
         .Bind(5, runner)
         .Bind(6, MomentText(leaseUntil))
         .Run();
-    SqliteStatement plan = store_->Db().Prepare("UPDATE JOB_PLAN SET NEXT_RUN = ?, RUNS = ?, STATE = ? WHERE JOB_ID = ?");
+    SqliteStatement plan = store_->Db().Prepare("UPDATE JOBS SET NEXT_RUN = ?, RUNS = ?, PLAN_STATE = ? WHERE JOB_ID = ?");
     if (next)
         plan.Bind(1, MomentText(*next));
     else
@@ -160,7 +163,7 @@ int RunStore::Recover(rt::TDateTime now, const std::function<bool(const std::str
 bool RunStore::Cancel(const std::string& jobId) {
     SqliteTransaction tx(store_->Db());
     store_->Db()
-        .Prepare("UPDATE JOB_PLAN SET NEXT_RUN = NULL, STATE = 'CANCELLED' WHERE JOB_ID = ?")
+        .Prepare("UPDATE JOBS SET NEXT_RUN = NULL, PLAN_STATE = 'CANCELLED' WHERE JOB_ID = ? AND PLAN_STATE IS NOT NULL")
         .Bind(1, jobId)
         .Run();
     if (store_->Db().Changes() == 0)
@@ -175,7 +178,8 @@ bool RunStore::Cancel(const std::string& jobId) {
 
 std::vector<PlanRecord> RunStore::Plans() {
     SqliteStatement q = store_->Db().Prepare(
-        "SELECT JOB_ID, PROGRAMME, STATE, IFNULL(NEXT_RUN, ''), MODE, RUNS FROM JOB_PLAN ORDER BY JOB_ID");
+        "SELECT JOB_ID, PROGRAMME, PLAN_STATE, IFNULL(NEXT_RUN, ''), PLAN_MODE, RUNS FROM JOBS "
+        "WHERE PLAN_STATE IS NOT NULL ORDER BY JOB_ID");
     std::vector<PlanRecord> plans;
     while (q.Step())
         plans.push_back({q.Text(0), q.Text(1), q.Text(2), q.Text(3), static_cast<int>(q.Int(4)),

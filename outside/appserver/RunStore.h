@@ -1,6 +1,7 @@
 #pragma once
-// The plan and the runs of accepted jobs. Each job has one plan row (its
-// mode, its next run moment, how many runs it has had, its state); each run
+// The plan and the runs of accepted jobs. A job the server runs carries its
+// plan on its own row (its mode, its next run moment, how many runs it has
+// had, its state), so accepting a job writes one row; each run
 // one row (planned moment, start, end, status, error, report files, the
 // runner holding it and until when). A run is claimed in one transaction that
 // also moves the plan to the next occurrence, so runners sharing a database
@@ -42,9 +43,11 @@ public:
 
     explicit RunStore(StorePtr store) : store_(std::move(store)) {}
 
-    // The plan of a job just accepted, inside the caller's transaction.
-    void Plan(const std::string& jobId, const std::string& program, int mode,
-              std::optional<rt::TDateTime> firstRun);
+    // Binds a plan's mode, state and first run to columns `column` on, for the
+    // statement storing a job.
+    static void BindPlan(SqliteStatement& q, int column, int mode, std::optional<rt::TDateTime> firstRun);
+    // Plans a job already stored, inside the caller's transaction.
+    void Plan(const std::string& jobId, int mode, std::optional<rt::TDateTime> firstRun);
     // The earliest due run no other run blocks (a job never runs twice at
     // once; queued jobs of one program run one at a time, in submission
     // order), claimed for `runner` until `leaseUntil`. nullopt when none.

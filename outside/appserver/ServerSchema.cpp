@@ -6,6 +6,12 @@ namespace appserver {
 
 namespace {
 
+bool HasTable(SqliteDb& db, const std::string& table) {
+    SqliteStatement q = db.Prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
+    q.Bind(1, table);
+    return q.Step();
+}
+
 bool HasColumn(SqliteDb& db, const std::string& table, const std::string& column) {
     SqliteStatement q = db.Prepare("SELECT 1 FROM pragma_table_info(?) WHERE name = ?");
     q.Bind(1, table).Bind(2, column);
@@ -18,9 +24,13 @@ void AddMissingColumns(SqliteDb& db) {
     const char* added[][3] = {{"JOBS", "SERVER_PROCESS", "TEXT NOT NULL DEFAULT ''"},
                               {"REPORTS", "HTML_FILE", "TEXT NOT NULL DEFAULT ''"},
                               {"REPORTS", "SERVER_PROCESS", "TEXT NOT NULL DEFAULT ''"},
-                              {"MESSAGES", "MSGTEXT_EN", "TEXT NOT NULL DEFAULT ''"}};
+                              {"MESSAGES", "MSGTEXT_EN", "TEXT NOT NULL DEFAULT ''"},
+                              {"JOBS", "PLAN_MODE", "INTEGER"},
+                              {"JOBS", "PLAN_STATE", "TEXT"},
+                              {"JOBS", "NEXT_RUN", "TEXT"},
+                              {"JOBS", "RUNS", "INTEGER NOT NULL DEFAULT 0"}};
     // The column added last tells whether any is missing.
-    if (HasColumn(db, "MESSAGES", "MSGTEXT_EN"))
+    if (HasColumn(db, "JOBS", "RUNS"))
         return;
     SqliteTransaction tx(db);
     for (const auto& [table, column, type] : added)
@@ -29,7 +39,25 @@ void AddMissingColumns(SqliteDb& db) {
     tx.Commit();
 }
 
+// Earlier builds kept each job's plan in a table of its own; its rows move onto
+// their jobs once, in one transaction, so a second process opening the file
+// meanwhile finds either the table or the moved plans, never half of each.
+void MovePlansOntoJobs(SqliteDb& db) {
+    if (!HasTable(db, "JOB_PLAN"))
+        return;
+    SqliteTransaction tx(db);
+    if (!HasTable(db, "JOB_PLAN"))
+        return;
+    db.Exec("UPDATE JOBS SET PLAN_MODE = p.MODE, PLAN_STATE = p.STATE, NEXT_RUN = p.NEXT_RUN, RUNS = p.RUNS "
+            "FROM JOB_PLAN p WHERE p.JOB_ID = JOBS.JOB_ID; DROP TABLE JOB_PLAN");
+    tx.Commit();
+}
+
 }  // namespace
+
+bool HoldsJobsFromBeforeTheRunner(SqliteDb& db) {
+    return HasTable(db, "JOBS") && !HasTable(db, "JOB_PLAN") && !HasColumn(db, "JOBS", "PLAN_STATE");
+}
 
 void CreateSchema(SqliteDb& db) {
     db.Exec(R"SQL(
@@ -61,7 +89,8 @@ CREATE TABLE IF NOT EXISTS SCHEMES (NCONDITION TEXT NOT NULL, CREATOR TEXT NOT N
 CREATE TABLE IF NOT EXISTS JOBS (JOB_ID TEXT PRIMARY KEY, PROGRAMME TEXT NOT NULL, CREATOR TEXT NOT NULL,
   COMPANY TEXT NOT NULL, COMPUTER TEXT NOT NULL, SUBMITTED TEXT NOT NULL, STATUS TEXT NOT NULL,
   LAST_ERROR TEXT NOT NULL, STATUS_TIME TEXT NOT NULL, CONDITIONS TEXT NOT NULL,
-  SERVER_PROCESS TEXT NOT NULL DEFAULT '');
+  SERVER_PROCESS TEXT NOT NULL DEFAULT '', PLAN_MODE INTEGER, PLAN_STATE TEXT, NEXT_RUN TEXT,
+  RUNS INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE IF NOT EXISTS COUNTERS (NAME TEXT NOT NULL, KEYTEXT TEXT NOT NULL, COMPANY TEXT NOT NULL,
   VALUE INTEGER NOT NULL, PRIMARY KEY (NAME, KEYTEXT, COMPANY));
 CREATE TABLE IF NOT EXISTS HELPLOG (ID INTEGER PRIMARY KEY AUTOINCREMENT, SYSTEM TEXT NOT NULL,
@@ -72,9 +101,6 @@ CREATE TABLE IF NOT EXISTS REPORTS (REPORT_ID TEXT PRIMARY KEY, JOB_ID TEXT NOT 
 CREATE INDEX IF NOT EXISTS REPORTS_JOB ON REPORTS (JOB_ID);
 CREATE TABLE IF NOT EXISTS LOGINS (USER_CODE TEXT PRIMARY KEY, SALT TEXT NOT NULL, HASH TEXT NOT NULL,
   ITERATIONS INTEGER NOT NULL, COMPANY TEXT NOT NULL);
-CREATE TABLE IF NOT EXISTS JOB_PLAN (JOB_ID TEXT PRIMARY KEY, MODE INTEGER NOT NULL, PROGRAMME TEXT NOT NULL,
-  STATE TEXT NOT NULL, NEXT_RUN TEXT, RUNS INTEGER NOT NULL) WITHOUT ROWID;
-CREATE INDEX IF NOT EXISTS JOB_PLAN_DUE ON JOB_PLAN (NEXT_RUN) WHERE NEXT_RUN IS NOT NULL;
 CREATE TABLE IF NOT EXISTS JOB_RUNS (JOB_ID TEXT NOT NULL, RUN_NO INTEGER NOT NULL, PLANNED TEXT NOT NULL,
   STARTED TEXT NOT NULL, ENDED TEXT NOT NULL, STATUS TEXT NOT NULL, ERROR TEXT NOT NULL, REPORT_FILES TEXT NOT NULL,
   RUN_DATE TEXT NOT NULL, RUNNER TEXT NOT NULL, LEASE_UNTIL TEXT NOT NULL, PRIMARY KEY (JOB_ID, RUN_NO));
@@ -90,6 +116,9 @@ CREATE INDEX IF NOT EXISTS DELIVERIES_DUE ON DELIVERIES (NEXT_TRY) WHERE STATUS 
 CREATE TABLE IF NOT EXISTS PHRASES (USER_ID TEXT PRIMARY KEY, PHRASE TEXT NOT NULL);
 )SQL");
     AddMissingColumns(db);
+    MovePlansOntoJobs(db);
+    // Only jobs with a run to come are in it, so finding the due ones stays small.
+    db.Exec("CREATE INDEX IF NOT EXISTS JOBS_DUE ON JOBS (NEXT_RUN) WHERE NEXT_RUN IS NOT NULL");
 }
 
 }  // namespace appserver

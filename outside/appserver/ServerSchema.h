@@ -23,7 +23,11 @@
 //   JOBS      JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS
 //             (QUEUED/DONE/FAILED), LAST_ERROR, STATUS_TIME, CONDITIONS (lossless
 //             JSON of the whole condition array), SERVER_PROCESS (the process
-//             that accepted it, ProcessIdentity.h)
+//             that accepted it, ProcessIdentity.h), and the plan of a job the
+//             server runs (NULL plan for one a client logged): PLAN_MODE (0
+//             queued, 1 immediate, 2 at a moment, 3 periodic), PLAN_STATE
+//             (ACTIVE/FINISHED/CANCELLED), NEXT_RUN (NULL when none is to
+//             come), RUNS (runs so far)
 //   COUNTERS  NAME, KEYTEXT, COMPANY, VALUE   sequence counters of GetCounter
 //   HELPLOG   ID, SYSTEM, TOPIC, CALLED_AT   topics asked for through CallHelp
 //   REPORTS   REPORT_ID (file base name), JOB_ID ('' for an unlogged direct run),
@@ -38,5 +42,8 @@ class SqliteDb;
 
 // Creates what is missing, columns added since earlier builds included.
 void CreateSchema(SqliteDb& db);
+// Jobs but no plans, neither on the jobs nor in a table of their own: a
+// database a build without the job runner left.
+bool HoldsJobsFromBeforeTheRunner(SqliteDb& db);
 
 }  // namespace appserver

@@ -47,18 +47,12 @@ std::string PreparedDatabaseFile(const std::string& file) {
     return file;
 }
 
-bool HasTable(SqliteDb& db, const char* table) {
-    SqliteStatement q = db.Prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
-    q.Bind(1, std::string(table));
-    return q.Step();
-}
-
 }  // namespace
 
 ServerStore::ServerStore(const std::string& home)
     : home_(home), db_(PreparedDatabaseFile(DatabaseFileIn(PreparedHome(home)))) {
     // Jobs stored before the runner's plan existed would otherwise never run.
-    fromBeforeTheRunner_ = HasTable(db_, "JOBS") && !HasTable(db_, "JOB_PLAN");
+    fromBeforeTheRunner_ = HoldsJobsFromBeforeTheRunner(db_);
     CreateSchema(db_);
     seededNow_ = SeedOnce(db_);
     UserLogins(db_).SeedDemoOnce();

@@ -37,7 +37,7 @@ private:
     std::string home_;
     SqliteDb db_;
     bool seededNow_ = false;
-    bool fromBeforeTheRunner_ = false;  // JOBS without JOB_PLAN when opened
+    bool fromBeforeTheRunner_ = false;  // jobs without plans when opened
     std::string caller_, callerCompany_;
 };
 

@@ -75,6 +75,39 @@ std::pair<std::string, std::string> ByteStringTexts(const Variant& value) {
     return {text, WideToCodePage(text, codePage) != bytes ? HexOf(bytes) : ""};
 }
 
+// A JSON string of `text`, as the JSON library writes it. ASCII, by far the
+// most of what is stored, is escaped here without building a JSON value; other
+// text goes through the library, which also refuses what is not UTF-8.
+void AppendJsonString(std::string& out, const std::string& text) {
+    for (unsigned char c : text)
+        if (c >= 0x80) {
+            out += nlohmann::json(text).dump();
+            return;
+        }
+    static const char* digits = "0123456789abcdef";
+    out += '"';
+    for (char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\b': out += "\\b"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\f': out += "\\f"; break;
+            case '\r': out += "\\r"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    out += "\\u00";
+                    out += digits[c >> 4];
+                    out += digits[c & 15];
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+}
+
 void AppendJsonText(std::string& out, const Variant& value);
 
 void AppendArrayText(std::string& out, const Variant& value) {
@@ -114,11 +147,12 @@ void AppendJsonText(std::string& out, const Variant& value) {
         case varDouble:
         case varDate:
         case varDispatch: out += VariantToJson(value).dump(); return;
-        case varOleStr: out += nlohmann::json(value.ToString()).dump(); return;
+        case varOleStr: AppendJsonString(out, value.ToString()); return;
         case varString: {
             auto [text, hex] = ByteStringTexts(value);
-            out += "{\"bytes\":" + nlohmann::json(std::move(text)).dump() +
-                   ",\"codepage\":" + std::to_string(value.CodePage());
+            out += "{\"bytes\":";
+            AppendJsonString(out, text);
+            out += ",\"codepage\":" + std::to_string(value.CodePage());
             if (!hex.empty())
                 out += ",\"hex\":\"" + hex + "\"";
             out += '}';

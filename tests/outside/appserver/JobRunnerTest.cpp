@@ -31,6 +31,10 @@ protected:
 // The system message to the submitting user only.
 const char* kTellDs = R"(<?xml version="1.0" encoding="GB2312"?><Root><R1 ID="DS" Name="" Type="5" Msg="YNN"/></Root>)";
 
+// Takes the plans off the jobs, as a build before them had its JOBS table.
+const char* kDropPlanColumns = "ALTER TABLE JOBS DROP COLUMN PLAN_MODE; ALTER TABLE JOBS DROP COLUMN PLAN_STATE; "
+                               "ALTER TABLE JOBS DROP COLUMN NEXT_RUN; ALTER TABLE JOBS DROP COLUMN RUNS";
+
 // Statistics date: the last day of the month before the run.
 const std::string kLastMonthEnd = Fields({"1", "ed03", "Y", "-1", "1", "2", "0", "D", "3"});
 
@@ -138,7 +142,7 @@ TEST_F(JobRunnerTest, JobsQueuedBeforeTheRunnerArePlannedWhenTheirDatabaseIsOpen
     std::string logged = counter_.Call("Request1", {outside_test::Hemr07Job(1, t0), "PC01"}).ToString();
     rt::SetClockOverride(std::nullopt);
     // The database as a build without the runner left it.
-    store_->Db().Exec("DROP TABLE JOB_PLAN; DROP TABLE JOB_RUNS");
+    store_->Db().Exec("DROP TABLE JOB_RUNS; DROP INDEX JOBS_DUE; " + std::string(kDropPlanColumns));
     store_->Db()
         .Prepare("UPDATE JOBS SET CONDITIONS = ? WHERE JOB_ID = ?")
         .Bind(1, rt::VariantToJsonText(Variant("no condition array")))
@@ -157,6 +161,35 @@ TEST_F(JobRunnerTest, JobsQueuedBeforeTheRunnerArePlannedWhenTheirDatabaseIsOpen
     EXPECT_NE(failed->lastError, "");
     appserver::ServerStore::Open(home_.Path());
     EXPECT_EQ(RunAt(At(2024, 7, 2)), 0) << "opening again plans nothing twice";
+}
+
+TEST_F(JobRunnerTest, PlansKeptInATableOfTheirOwnMoveOntoTheirJobsWhenTheDatabaseIsOpened) {
+    rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
+    std::string queued = Submit(outside_test::Hemr07Job(0, t0), t0);
+    Variant periodic = outside_test::Periodic(outside_test::Hemr07Job(2, At(2024, 7, 2, 6, 0)), "06:00",
+                                              Variant::ArrayOf({0, "1"}), Variant::ArrayOf({"20240702", 0}), {});
+    std::string daily = Submit(periodic, t0);
+    EXPECT_EQ(RunAt(At(2024, 7, 2, 6, 0)), 2);
+    const std::vector<appserver::PlanRecord> before = appserver::RunStore(store_).Plans();
+    // The layout an earlier build left: the plans in JOB_PLAN, none on the jobs.
+    store_->Db().Exec(
+        "CREATE TABLE JOB_PLAN (JOB_ID TEXT PRIMARY KEY, MODE INTEGER NOT NULL, PROGRAMME TEXT NOT NULL, "
+        "STATE TEXT NOT NULL, NEXT_RUN TEXT, RUNS INTEGER NOT NULL) WITHOUT ROWID; "
+        "INSERT INTO JOB_PLAN SELECT JOB_ID, PLAN_MODE, PROGRAMME, PLAN_STATE, NEXT_RUN, RUNS FROM JOBS "
+        "WHERE PLAN_STATE IS NOT NULL; DROP INDEX JOBS_DUE; " + std::string(kDropPlanColumns));
+    store_ = appserver::ServerStore::Open(home_.Path());
+    runner_ = std::make_unique<appserver::JobRunner>(store_, clock_, appserver::JobRunner::Options{});
+
+    const std::vector<appserver::PlanRecord> after = appserver::RunStore(store_).Plans();
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); ++i)
+        EXPECT_TRUE(after[i].jobId == before[i].jobId && after[i].state == before[i].state &&
+                    after[i].nextRun == before[i].nextRun && after[i].mode == before[i].mode &&
+                    after[i].runs == before[i].runs)
+            << after[i].jobId;
+    EXPECT_EQ(RunAt(At(2024, 7, 3, 6, 0)), 1) << "the daily job goes on; the queued one, done, is not repeated";
+    EXPECT_EQ(Runs(daily).size(), 2u);
+    EXPECT_EQ(Runs(queued).size(), 1u);
 }
 
 TEST_F(JobRunnerTest, ACancelledJobDropsItsFutureRuns) {
@@ -214,7 +247,9 @@ TEST_F(JobRunnerTest, AScheduleThatCannotBeReadIsRefusedAtIntake) {
 TEST_F(JobRunnerTest, JobNumbersGoPastSixDigitsAndTheLastOneRefusesInsteadOfRepeating) {
     rt::TDateTime t0 = At(2024, 7, 1, 9, 0);
     EXPECT_EQ(Submit(outside_test::Hemr07Job(0, t0), t0), "20240701000001");
-    store_->Db().Exec("UPDATE COUNTERS SET VALUE = 999999 WHERE NAME = 'JOB#'");
+    store_->Db().Exec("INSERT INTO JOBS (JOB_ID, PROGRAMME, CREATOR, COMPANY, COMPUTER, SUBMITTED, STATUS, LAST_ERROR, "
+                      "STATUS_TIME, CONDITIONS) SELECT '20240701999999', PROGRAMME, CREATOR, COMPANY, COMPUTER, "
+                      "SUBMITTED, STATUS, LAST_ERROR, STATUS_TIME, CONDITIONS FROM JOBS");
     EXPECT_EQ(Submit(outside_test::Hemr07Job(0, t0), t0), "202407011000000") << "the millionth job of a day";
     store_->Db().Exec("UPDATE COUNTERS SET VALUE = 999999999999 WHERE NAME = 'JOB#'");
     rt::SetClockOverride(t0);

@@ -70,7 +70,8 @@ TEST(VariantJson, TheDirectTextIsTheTreesTextForEveryKind) {
          Variant::FromDate(rt::EncodeDateTime(2005, 3, 7, 13, 45, 1, 7)), "员工\"\n",
          Variant::Bytes(rt::WideToCodePage("员工年龄", 936), 936), Variant::Bytes("20", 936),
          Variant::Bytes(std::string("\xD4", 1), 936), grid, Variant::CreateArray({{0, -1}, {0, 3}}),
-         Variant::ArrayOf({Variant::ArrayOf({"\x04", "a"})})});
+         Variant::ArrayOf({Variant::ArrayOf({"\x04", "a"})}), "q\"\\/\b\t\n\f\r\x01\x1f\x7f~",
+         Variant::Bytes("e\"\\\x1b\x7f", 936)});
     EXPECT_EQ(rt::VariantToJsonText(all), rt::VariantToJson(all).dump());
 }
 
